@@ -1,0 +1,1 @@
+// Intentionally empty: keeps a library target valid while its folders fill.

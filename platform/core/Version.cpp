@@ -1,0 +1,5 @@
+#include "platform/core/Version.h"
+
+namespace vn {
+std::string LibraryVersion() { return VNQB_VERSION; }
+}
