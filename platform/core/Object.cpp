@@ -1,0 +1,7 @@
+#include "platform/core/Object.h"
+
+void TObject::Free() {
+    BeforeDestruction();
+    Destroy();
+    delete this;
+}
