@@ -1,0 +1,125 @@
+#pragma once
+// The parser framework: a two-pass parse over the scanner's token list.
+//
+// The way calculation explores every alternative the next token allows, in
+// parallel and without building anything; each live hypothesis is a way, a
+// chain of TvnWayPoint decision records. Ways that meet an unexpected token
+// die; of the ways that consume the whole text the first is chosen. The
+// building pass then walks the grammar again along the chosen way, reading
+// one record at each decision, and creates the syntax tree.
+
+#include <cstdint>
+#include <initializer_list>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "parser/BaseScanner.h"
+#include "parser/CharSet.h"
+#include "parser/GrammarElement.h"
+#include "parser/WayPoint.h"
+
+class TastNode;
+class TastSyntaxProvider;
+class TStrings;
+
+// Nesting allowed in a text: brackets (also around sub-queries), NOT, prefix
+// operators, CASE and right-nested joins each count one level.
+constexpr int32_t vnMaxNestingLevel = 256;
+// Depth allowed for the built tree, counting nesting levels and the links of
+// left-associative operator chains ("1+2+...").
+constexpr int32_t vnMaxTreeDepth = 4096;
+
+// Raised by the way calculation when the text nests deeper than the limits;
+// the parse protocol turns it into EvnSQLError at TokenIndex.
+struct EvnNestingLimit {
+  int32_t TokenIndex;
+};
+
+class TvnBaseParser {
+ public:
+  TvnBaseParser(TvnBaseScanner* scanner, TastSyntaxProvider* syntaxProvider);
+  virtual ~TvnBaseParser() = default;
+  TvnBaseParser(const TvnBaseParser&) = delete;
+  TvnBaseParser& operator=(const TvnBaseParser&) = delete;
+
+  TvnBaseScanner* Scanner;
+  TastSyntaxProvider* SyntaxProvider;
+  int32_t ErrorTokenIndex = 0;
+  bool RequireLeftOperand = true;
+  // Drops a way that stands at the same token as an earlier way of the same
+  // list at the end of every option, repetition, alternatives element and
+  // rule. Such a way can never be chosen and fails where the earlier one
+  // fails, so results are unchanged; off gives the plain algorithm.
+  bool DeduplicateWays = true;
+  int32_t TokenIndex = -1;
+  const TvnToken* CurrentToken = nullptr;
+  int32_t WayIndex = -1;
+  std::vector<TvnWayPoint*> Way;
+
+  // Entry points: a way calculation and a building operation per start rule.
+  virtual void ParseSelectWayCalc(TvnWayList& ways) = 0;
+  virtual TastNode* ParseSelect() = 0;
+  virtual void ParseObjectNameWayCalc(TvnWayList& ways) = 0;
+  virtual TastNode* ParseObjectName() = 0;
+  virtual void ParseExpressionWayCalc(TvnWayList& ways) = 0;
+  virtual TastNode* ParseExpression() = 0;
+  virtual void ParseSelectItemWayCalc(TvnWayList& ways) = 0;
+  virtual TastNode* ParseSelectItem() = 0;
+  virtual void ParseLogicalExpressionWayCalc(TvnWayList& ways) = 0;
+  virtual TastNode* ParseLogicalExpression() = 0;
+
+  // ---- way calculation ----
+  // Every way consumes one token; ways whose token is not of kind are freed.
+  void Expect(TvnWayList& ways, int32_t kind);
+  // Keeps the ways whose next token is of kind (in kinds); true if any remain.
+  bool CheckLAToken(TvnWayList& ways, int32_t kind);
+  bool CheckLAToken(TvnWayList& ways, std::initializer_list<int32_t> kinds);
+  bool CheckLAToken(TvnWayList& ways, const TvnTokenSet& kinds);
+  // Keeps the ways whose next token is not of kind (not in kinds).
+  bool CheckLANotToken(TvnWayList& ways, int32_t kind);
+  bool CheckLANotToken(TvnWayList& ways, std::initializer_list<int32_t> kinds);
+  // Keeps the ways whose next token's text is not in strings.
+  bool CheckLANotIn(TvnWayList& ways, const std::vector<std::string>& strings);
+  static bool IsIntInArray(int32_t value, std::initializer_list<int32_t> array);
+  // Replaces every way by a new child record with this choice.
+  static void AddWayNode(TvnWayList& ways, int32_t choice);
+  // Appends to target a new child record of every way, with this choice.
+  static void ListAddWithWayNode(TvnWayList& target, const TvnWayList& ways, int32_t choice);
+  // Frees every way that stands at the same token as an earlier way.
+  void Deduplicate(TvnWayList& ways);
+  // Runs the way calculation of one grammar element on ways.
+  void WayCalc(TvnWayList& ways, const TvnGrammarElement* element);
+
+  // ---- building pass ----
+  void UnrollWay(TvnWayPoint* last);
+  TvnWayPoint* GetWayNode();
+  const TvnToken& Get();
+  // The choice of the next decision record.
+  int32_t NextChoice() { return GetWayNode()->Choice; }
+  // Get() for a terminal whose kind the grammar fixes; a different token
+  // means the building pass left the chosen way (std::logic_error).
+  const TvnToken& Get(int32_t kind);
+  const TvnToken& GetIn(std::initializer_list<int32_t> kinds);
+  // True when the building pass read every record and token of the way.
+  bool WayFullyBuilt() const;
+
+ private:
+  void RunOption(TvnWayList& ways, const TvnGrammarElement* element);
+  void RunIteration(TvnWayList& ways, const TvnGrammarElement* element);
+  void RunAlternatives(TvnWayList& ways, const TvnGrammarElement* element);
+  void RunNesting(TvnWayList& ways, const TvnGrammarElement* element);
+  // The furthest next token among ways.
+  int32_t NextTokenIndex(const TvnWayList& ways) const;
+  int32_t nesting_ = 0;
+  int32_t treeDepth_ = 0;
+  std::vector<uint32_t> seenStamp_;
+  uint32_t stamp_ = 0;
+};
+
+// Class descriptor of a parser class: the virtual constructor a syntax
+// provider names so that parse calls create the dialect's parser.
+struct TvnParserClass {
+  const char* ClassName;
+  std::unique_ptr<TvnBaseParser> (*Create)(TvnBaseScanner* scanner, TastSyntaxProvider* syntaxProvider);
+};

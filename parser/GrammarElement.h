@@ -1,0 +1,87 @@
+#pragma once
+// A grammar as data: the way calculation of TvnBaseParser interprets these
+// elements, so FIRST sets and look-ahead tests always agree with the rules.
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "parser/CharSet.h"
+
+enum class TvnElementKind : uint8_t {
+  Terminal,      // one token of Value's kind
+  Rule,          // the rule numbered Value
+  Sequence,      // Items one after another
+  Option,        // [Items[0]]
+  Iteration,     // {Items[0]}
+  Alternatives,  // (Items[0] | Items[1] | ...)
+  Empty,         // an empty alternative
+  Nesting,       // Items[0], one level deeper (brackets, NOT, prefix operators)
+};
+
+// Flags that refine an element.
+enum TvnElementFlag : uint8_t {
+  // Option, Iteration, Empty: the skip, the stop before the first
+  // repetition or the empty choice is taken only when the next token is in
+  // Follow.
+  efFollowTest = 1,
+  // Empty: exists only while the parser's RequireLeftOperand is false.
+  efUnlessLeftOperandRequired = 2,
+  // Iteration: every repetition makes the built tree one level deeper
+  // (left-associative operator chains).
+  efDeepensTree = 4,
+  // Terminal: the token must also be an integer within the 32-bit range.
+  efInt32 = 8,
+};
+
+struct TvnGrammarElement {
+  TvnElementKind Kind = TvnElementKind::Empty;
+  uint8_t Flags = 0;
+  int32_t Value = 0;
+  std::vector<const TvnGrammarElement*> Items;
+  TvnTokenSet Follow;
+  // Computed by TvnGrammar::Complete.
+  TvnTokenSet First;
+  bool Nullable = false;
+
+  bool Has(TvnElementFlag flag) const { return (Flags & flag) != 0; }
+};
+
+// Owns the elements of one grammar and its rules.
+class TvnGrammar {
+ public:
+  TvnGrammar() = default;
+  TvnGrammar(const TvnGrammar&) = delete;
+  TvnGrammar& operator=(const TvnGrammar&) = delete;
+  ~TvnGrammar();
+
+  using E = const TvnGrammarElement*;
+  E Terminal(int32_t kind, uint8_t flags = 0);
+  E Rule(int32_t rule);
+  E Seq(std::vector<E> items);
+  E Opt(E body);
+  E Opt(E body, const TvnTokenSet& skipFollow);
+  E Iter(E body, uint8_t flags = 0);
+  E Iter(E body, const TvnTokenSet& stopFollow, uint8_t flags = 0);
+  E Alt(std::vector<E> alternatives);
+  E Empty(const TvnTokenSet& follow, uint8_t flags = 0);
+  E Nest(E body);
+
+  // Sets the body of a rule (rules are numbered from 0).
+  void Define(int32_t rule, const std::string& name, E body);
+  E Body(int32_t rule) const { return rules_[rule]; }
+  const std::string& RuleName(int32_t rule) const { return names_[rule]; }
+  int32_t RuleCount() const { return static_cast<int32_t>(rules_.size()); }
+
+  // Computes FIRST sets and nullability, and checks that every option and
+  // repetition body and every non-empty alternative consumes a token (the
+  // look-ahead tests rely on it). Throws std::logic_error when not.
+  void Complete();
+
+ private:
+  TvnGrammarElement* New(TvnElementKind kind);
+  bool Update(TvnGrammarElement* element);
+  std::vector<TvnGrammarElement*> elements_;
+  std::vector<E> rules_;
+  std::vector<std::string> names_;
+};

@@ -1,0 +1,35 @@
+#pragma once
+// Runs one parse from text to syntax tree: scanner, way calculation over the
+// whole text, choice of the first complete way, building pass. Everything of
+// the parse is freed before the function returns or raises.
+
+#include <string>
+#include <string_view>
+
+#include "parser/BaseParser.h"
+#include "parser/BaseScanner.h"
+
+class TastNode;
+class TastSyntaxProvider;
+
+enum class TvnParseEntry { Select, ObjectName, Expression, SelectItem, LogicalExpression };
+
+// "Bad SELECT statement", "Bad object name", "Bad expression",
+// "Bad select item", "Bad logical expression".
+const char* ParseEntryMessage(TvnParseEntry entry);
+
+struct TvnParseOptions {
+  // Logical expressions only: false lets a predicate omit its left operand.
+  bool RequireLeftOperand = true;
+  // See TvnBaseParser::DeduplicateWays.
+  bool DeduplicateWays = true;
+};
+
+// Parses text as the given entry point with a scanner and a parser of the
+// given classes; the nodes are created for syntaxProvider. Returns the tree,
+// which the caller owns (free it with FreeNode). Raises EvnSQLError with the
+// entry's message and the furthest failing token when no way consumes the
+// whole text.
+TastNode* vnParseText(TastSyntaxProvider* syntaxProvider, const TvnScannerClass& scannerClass,
+                      const TvnParserClass& parserClass, std::string_view text, TvnParseEntry entry,
+                      const TvnParseOptions& options = {});

@@ -1,0 +1,40 @@
+#pragma once
+// Decision records of the way calculation. A way is a chain of records from
+// the root; each record remembers the alternative taken at one decision of
+// the grammar and the last token consumed. A record owns the records that
+// continue it, so freeing the root frees every way.
+
+#include <cstdint>
+#include <vector>
+
+class TvnWayPoint {
+ public:
+  // With a parent, the record appends itself to the parent's children and
+  // copies its TokenIndex; without one, TokenIndex is -1.
+  explicit TvnWayPoint(TvnWayPoint* parent = nullptr);
+  ~TvnWayPoint();
+  TvnWayPoint(const TvnWayPoint&) = delete;
+  TvnWayPoint& operator=(const TvnWayPoint&) = delete;
+
+  TvnWayPoint* Parent = nullptr;
+  int32_t TokenIndex = -1;
+  int32_t Choice = 0;
+
+  const std::vector<TvnWayPoint*>& Children() const { return children_; }
+  // Number of records below this one, and the length of the longest chain
+  // from this record down (1 for a leaf).
+  int64_t GetCount() const;
+  int32_t GetDepth() const;
+  // Unlinks this record from its parent and frees it with everything below.
+  void RemoveFromParent();
+
+  // Records alive in this thread, for leak checks in tests.
+  static int64_t LiveCount();
+
+ private:
+  std::vector<TvnWayPoint*> children_;
+};
+
+// The live ways at one point of the grammar; removing a way from a list
+// never frees it.
+using TvnWayList = std::vector<TvnWayPoint*>;
