@@ -1,0 +1,15 @@
+#pragma once
+// The syntax tree unit: nodes, text builders and the syntax provider base.
+
+#include "ast/Expressions.h"
+#include "ast/FromSourceScope.h"
+#include "ast/IdentifierQuoting.h"
+#include "ast/JoinKindRef.h"
+#include "ast/Names.h"
+#include "ast/Node.h"
+#include "ast/NodeClass.h"
+#include "ast/SQLBuilder.h"
+#include "ast/SimpleText.h"
+#include "ast/Statements.h"
+#include "ast/SyntaxProvider.h"
+#include "ast/UnionOperatorIcons.h"
