@@ -77,6 +77,7 @@ case "$cmd" in
     as_owner "$bin/pg_ctl" -D "$dir/data" -l "$log" -w -t 60 \
       -o "-c listen_addresses=127.0.0.1 -p $port -k $dir/sock -c fsync=off" start >/dev/null \
       || { tail -20 "$log" >&2; exit 1; }
+    export PGOPTIONS="-c client_min_messages=warning"
     psql=("$bin/psql" -X -q -h "$dir/sock" -p "$port" -U "$user" -v ON_ERROR_STOP=1)
     "${psql[@]}" -d postgres -c "DROP DATABASE IF EXISTS $database" -c "CREATE DATABASE $database" >/dev/null
     for f in "$@"; do

@@ -1,0 +1,3 @@
+#pragma once
+// Unit header: the event-driven metadata provider.
+#include "metadata/EventMetadataProvider.h"
