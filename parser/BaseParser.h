@@ -104,13 +104,19 @@ class TvnBaseParser {
   // True when the building pass read every record and token of the way.
   bool WayFullyBuilt() const;
 
+ protected:
+  // The grammar whose rules Rule elements refer to; set by the language.
+  void UseGrammar(const TvnGrammar& grammar) { grammar_ = &grammar; }
+
  private:
+  const TvnGrammarElement* RuleBody(int32_t rule) const { return grammar_->Body(rule); }
   void RunOption(TvnWayList& ways, const TvnGrammarElement* element);
   void RunIteration(TvnWayList& ways, const TvnGrammarElement* element);
   void RunAlternatives(TvnWayList& ways, const TvnGrammarElement* element);
   void RunNesting(TvnWayList& ways, const TvnGrammarElement* element);
   // The furthest next token among ways.
   int32_t NextTokenIndex(const TvnWayList& ways) const;
+  const TvnGrammar* grammar_ = nullptr;
   int32_t nesting_ = 0;
   int32_t treeDepth_ = 0;
   std::vector<uint32_t> seenStamp_;

@@ -40,6 +40,8 @@ struct TvnGrammarElement {
   int32_t Value = 0;
   std::vector<const TvnGrammarElement*> Items;
   TvnTokenSet Follow;
+  // When not -1, Follow also receives the FIRST set of this rule.
+  int32_t FollowRule = -1;
   // Computed by TvnGrammar::Complete.
   TvnTokenSet First;
   bool Nullable = false;
@@ -61,6 +63,8 @@ class TvnGrammar {
   E Seq(std::vector<E> items);
   E Opt(E body);
   E Opt(E body, const TvnTokenSet& skipFollow);
+  // An option skipped only before a token that can begin followingRule.
+  E OptBeforeRule(E body, int32_t followingRule);
   E Iter(E body, uint8_t flags = 0);
   E Iter(E body, const TvnTokenSet& stopFollow, uint8_t flags = 0);
   E Alt(std::vector<E> alternatives);

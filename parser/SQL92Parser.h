@@ -8,7 +8,7 @@
 
 class SQL92Parser : public TvnBaseParser {
  public:
-  using TvnBaseParser::TvnBaseParser;
+  SQL92Parser(TvnBaseScanner* scanner, TastSyntaxProvider* syntaxProvider);
   static const TvnParserClass& ClassType();
 
   void ParseSelectWayCalc(TvnWayList& ways) override;

@@ -1,0 +1,139 @@
+#include "parser/BaseParser.h"
+
+#include <algorithm>
+#include <stdexcept>
+
+TvnBaseParser::TvnBaseParser(TvnBaseScanner* scanner, TastSyntaxProvider* syntaxProvider)
+    : Scanner(scanner), SyntaxProvider(syntaxProvider) {}
+
+void TvnBaseParser::Expect(TvnWayList& ways, int32_t kind) {
+  size_t kept = 0;
+  for (TvnWayPoint* way : ways) {
+    ++way->TokenIndex;
+    if (Scanner->GetToken(way->TokenIndex).kind == kind) {
+      ways[kept++] = way;
+      continue;
+    }
+    ErrorTokenIndex = std::max(ErrorTokenIndex, way->TokenIndex);
+    if (way->Parent != nullptr) way->RemoveFromParent();  // the root belongs to the protocol
+  }
+  ways.resize(kept);
+}
+
+namespace {
+template <class Keep>
+bool KeepWays(TvnWayList& ways, const TvnBaseScanner& scanner, Keep keep) {
+  size_t kept = 0;
+  for (TvnWayPoint* way : ways)
+    if (keep(scanner.GetToken(way->TokenIndex + 1))) ways[kept++] = way;
+  ways.resize(kept);
+  return kept > 0;
+}
+}  // namespace
+
+bool TvnBaseParser::CheckLAToken(TvnWayList& ways, int32_t kind) {
+  return KeepWays(ways, *Scanner, [kind](const TvnToken& t) { return t.kind == kind; });
+}
+
+bool TvnBaseParser::CheckLAToken(TvnWayList& ways, std::initializer_list<int32_t> kinds) {
+  return KeepWays(ways, *Scanner, [kinds](const TvnToken& t) { return IsIntInArray(t.kind, kinds); });
+}
+
+bool TvnBaseParser::CheckLAToken(TvnWayList& ways, const TvnTokenSet& kinds) {
+  return KeepWays(ways, *Scanner, [&kinds](const TvnToken& t) { return kinds.Contains(t.kind); });
+}
+
+bool TvnBaseParser::CheckLANotToken(TvnWayList& ways, int32_t kind) {
+  return KeepWays(ways, *Scanner, [kind](const TvnToken& t) { return t.kind != kind; });
+}
+
+bool TvnBaseParser::CheckLANotToken(TvnWayList& ways, std::initializer_list<int32_t> kinds) {
+  return KeepWays(ways, *Scanner, [kinds](const TvnToken& t) { return !IsIntInArray(t.kind, kinds); });
+}
+
+bool TvnBaseParser::CheckLANotIn(TvnWayList& ways, const std::vector<std::string>& strings) {
+  return KeepWays(ways, *Scanner, [&strings](const TvnToken& t) {
+    return std::find(strings.begin(), strings.end(), t.val) == strings.end();
+  });
+}
+
+bool TvnBaseParser::IsIntInArray(int32_t value, std::initializer_list<int32_t> array) {
+  return std::find(array.begin(), array.end(), value) != array.end();
+}
+
+void TvnBaseParser::AddWayNode(TvnWayList& ways, int32_t choice) {
+  for (TvnWayPoint*& way : ways) {
+    way = new TvnWayPoint(way);
+    way->Choice = choice;
+  }
+}
+
+void TvnBaseParser::ListAddWithWayNode(TvnWayList& target, const TvnWayList& ways, int32_t choice) {
+  for (TvnWayPoint* way : ways) {
+    auto* record = new TvnWayPoint(way);
+    record->Choice = choice;
+    target.push_back(record);
+  }
+}
+
+void TvnBaseParser::Deduplicate(TvnWayList& ways) {
+  if (ways.size() < 2) return;
+  if (seenStamp_.size() < static_cast<size_t>(Scanner->TokenCount()) + 1)
+    seenStamp_.assign(static_cast<size_t>(Scanner->TokenCount()) + 1, 0);
+  if (++stamp_ == 0) {
+    std::fill(seenStamp_.begin(), seenStamp_.end(), 0);
+    stamp_ = 1;
+  }
+  size_t kept = 0;
+  for (TvnWayPoint* way : ways) {
+    // A way's TokenIndex lies in -1 .. last token index.
+    uint32_t& seen = seenStamp_[static_cast<size_t>(way->TokenIndex + 1)];
+    if (seen == stamp_) {
+      way->RemoveFromParent();
+      continue;
+    }
+    seen = stamp_;
+    ways[kept++] = way;
+  }
+  ways.resize(kept);
+}
+
+void TvnBaseParser::UnrollWay(TvnWayPoint* last) {
+  Way.clear();
+  for (TvnWayPoint* record = last; record != nullptr; record = record->Parent) Way.push_back(record);
+  std::reverse(Way.begin(), Way.end());
+  WayIndex = -1;
+  CurrentToken = nullptr;
+  TokenIndex = -1;
+  ErrorTokenIndex = -1;
+}
+
+TvnWayPoint* TvnBaseParser::GetWayNode() {
+  ++WayIndex;
+  if (WayIndex >= static_cast<int32_t>(Way.size()))
+    throw std::logic_error("building pass read past the chosen way");
+  return Way[WayIndex];
+}
+
+const TvnToken& TvnBaseParser::Get() {
+  ++TokenIndex;
+  CurrentToken = &Scanner->GetToken(TokenIndex);
+  return *CurrentToken;
+}
+
+const TvnToken& TvnBaseParser::Get(int32_t kind) {
+  const TvnToken& token = Get();
+  if (token.kind != kind) throw std::logic_error("building pass left the chosen way at token " + token.val);
+  return token;
+}
+
+const TvnToken& TvnBaseParser::GetIn(std::initializer_list<int32_t> kinds) {
+  const TvnToken& token = Get();
+  if (!IsIntInArray(token.kind, kinds))
+    throw std::logic_error("building pass left the chosen way at token " + token.val);
+  return token;
+}
+
+bool TvnBaseParser::WayFullyBuilt() const {
+  return WayIndex + 1 == static_cast<int32_t>(Way.size()) && TokenIndex + 2 == Scanner->TokenCount();
+}
