@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "platform/core/Strings.h"
+#include "platform/core/TypInfo.h"
 
 namespace {
 std::vector<const ClassRef*>& Registry() {
@@ -31,9 +32,10 @@ int ClassRef::InheritanceDistance(const ClassRef* ancestor) const noexcept {
     return -1;
 }
 
-const std::vector<const TPropInfo*>& ClassRef::OwnProperties() const { return FOwnProperties; }
-
-void ClassRef::AddProperty(const TPropInfo* prop) const { FOwnProperties.push_back(prop); }
+TPropInfo& ClassRef::AddProperty(std::unique_ptr<TPropInfo> prop) const {
+    FOwnProperties.push_back(std::move(prop));
+    return *FOwnProperties.back();
+}
 
 const ClassRef* GetClass(std::string_view name) {
     for (const ClassRef* c : Registry())

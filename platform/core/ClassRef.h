@@ -9,6 +9,7 @@
 // type of such a family; its Create(Args...) builds an instance of the exact
 // class it describes (a virtual constructor). A class names its family with
 // VN_CLASS_FAMILY and inherits it otherwise; see Object.h for VN_CLASS.
+#include <memory>
 #include <string>
 #include <string_view>
 #include <type_traits>
@@ -19,7 +20,6 @@
 
 class TObject;
 struct TPropInfo;
-class TPropList;
 
 // Creates an instance of T with the given constructor arguments and runs its
 // AfterConstruction step (defined in Object.h).
@@ -43,15 +43,15 @@ public:
     // `ancestor` is not this class or one of its ancestors.
     int InheritanceDistance(const ClassRef* ancestor) const noexcept;
 
-    // Published properties of this class alone, in declaration order (filled
-    // by the class's property table, see TypInfo.h).
-    const std::vector<const TPropInfo*>& OwnProperties() const;
-    void AddProperty(const TPropInfo* prop) const;
+    // Published properties declared by this class alone, in declaration order
+    // (filled by the class's property table, see TypInfo.h).
+    const std::vector<std::unique_ptr<TPropInfo>>& OwnProperties() const noexcept { return FOwnProperties; }
+    TPropInfo& AddProperty(std::unique_ptr<TPropInfo> prop) const;
 
 private:
     std::string FName;
     const ClassRef* FParent;
-    mutable std::vector<const TPropInfo*> FOwnProperties;
+    mutable std::vector<std::unique_ptr<TPropInfo>> FOwnProperties;
 };
 
 // Finds a registered class by name (case-insensitive); nullptr when unknown.

@@ -3,6 +3,13 @@
 #include <algorithm>
 
 #include "platform/core/Strings.h"
+#include "platform/core/TypInfo.h"
+
+// Name is written in the object header of a form file, not as a property.
+VN_PUBLISHED(TComponent) {
+    props.String("Name", &TComponent::Name, &TComponent::SetName).SetStored(false);
+    props.Integer("Tag", &TComponent::Tag, &TComponent::SetTag, 0);
+}
 
 TComponent::TComponent(TComponent* AOwner) {
     if (AOwner) {
@@ -89,12 +96,14 @@ void TComponent::SetDesigning(bool value, bool setChildren) {
         for (TComponent* c : FComponents) c->SetDesigning(value, true);
 }
 
-void TComponent::SetLoadingState(bool value) {
-    if (value) {
-        FComponentState.Include(csLoading).Include(csReading);
-    } else {
-        FComponentState.Exclude(csLoading).Exclude(csReading);
-    }
+void TComponent::BeginReading() { FComponentState.Include(csLoading).Include(csReading); }
+
+void TComponent::EndReading() { FComponentState.Exclude(csReading); }
+
+void TComponent::CancelReading() { FComponentState.Exclude(csReading).Exclude(csLoading); }
+
+void TComponent::GetChildren(std::vector<TComponent*>& children) const {
+    children.insert(children.end(), FComponents.begin(), FComponents.end());
 }
 
 void TComponent::Insert(TComponent* component) {

@@ -85,9 +85,13 @@ public:
     void Destroying();
     // Sets or clears csDesigning here and, recursively, on owned components.
     void SetDesigning(bool value, bool setChildren = true);
-    // Sets csLoading/csReading on this component (and clears them); used by
-    // the form reader around reading a component's properties.
-    void SetLoadingState(bool value);
+    // The form reader sets csLoading and csReading before it reads this
+    // component's properties, clears csReading when it has read them, and
+    // calls Loaded() (which clears csLoading) once the whole form is read.
+    void BeginReading();
+    void EndReading();
+    // Clears both flags without Loaded(), after a read that failed.
+    void CancelReading();
 
     // Takes ownership of component (removing it from a previous owner) and
     // sends Notification(component, opInsert).
@@ -103,6 +107,10 @@ public:
     void RemoveFreeNotification(TComponent* component);
 
     virtual void Notification(TComponent* AComponent, TOperation Operation);
+    // The components a form file stores inside this one: by default every
+    // owned component, in order. A component that builds internal components
+    // of its own (which it re-creates itself) leaves them out.
+    virtual void GetChildren(std::vector<TComponent*>& children) const;
     // Called by the form reader once the whole form has been read and every
     // reference resolved; clears csLoading. Overrides call inherited first.
     virtual void Loaded();
