@@ -22,6 +22,8 @@ class TSQLQualifiedName : public TastNode {
   // Writes the parts outermost first, each as an identifier, "." between them.
   // A skipped part (db..tbl) writes nothing.
   virtual void BuildFullName(TSQLBuilder* Builder);
+  // As BuildFullName, with the last part written as a function name.
+  void BuildFunctionName(TSQLBuilder* Builder);
 
   void AddName(const std::string& S);
   void AddPrefix(const std::string& S);
@@ -31,6 +33,9 @@ class TSQLQualifiedName : public TastNode {
   void SetObjName(const std::string& S);
   std::string GetPrefix(int I) const;
   std::string GetQualifiedName() const;
+
+ private:
+  void BuildParts(TSQLBuilder* Builder, bool FunctionName);
 };
 
 // A name of a database object that binds to the FROM source it names.

@@ -33,6 +33,9 @@ class TSQLBuilder : public TObject {
   // Writes an alias name: as WriteIdentifier, and a string literal written as
   // the alias ('e') is kept as it is.
   void WriteAlias(const std::string& Name, const TastSyntaxProvider* SyntaxProvider);
+  // Writes the name of a function or aggregate: a plain identifier stays bare
+  // even when it is a reserved word (COUNT, CURRENT_DATE, UPPER).
+  void WriteFunctionName(const std::string& Name, const TastSyntaxProvider* SyntaxProvider);
   void WriteSymbol(const std::string& Text);
   void WriteNumber(const std::string& Text);
   void WriteString(const std::string& Text);

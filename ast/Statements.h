@@ -165,7 +165,6 @@ class TSQLSubSelectStatement : public TSQLSubQueryExpressions {
   void Assign(const TPersistent* Source) override;
   void GetMyChildren(TastChildList& List) override;
   void BuildSQLDirect(TSQLBuilder* Builder, bool MultiLine) override;
-  void FixupObjects(TSQLFromSourceScope& Scope) override;
 };
 
 class TSQLSelectStatement : public TSQLSubSelectStatement {
@@ -187,6 +186,11 @@ class TSQLSubSelectStatementProxy : public TSQLSubSelectStatement {
 
   // A newly built statement tree of the sub-query, owned by the caller.
   virtual TSQLSubSelectStatement* GetASTTree() = 0;
+
+  // Replaces the statement held in SubQuery (if any) by a proxy of class
+  // ProxyClass created with Owner, which takes the statement over.
+  static void MoveIntoProxy(TSQLSubSelectStatement*& SubQuery, TastSyntaxProvider* ASyntaxProvider,
+                            TObject* Owner, const ClassRef* ProxyClass);
 
   void BuildSQL(TSQLBuilder* Builder, bool MultiLine) override;
   TastNode* Clone() override;
@@ -302,6 +306,8 @@ class TSQLFromObject : public TSQLFromSource {
 class TSQLFromQuery : public TSQLFromSource {
   VNAST_NODE(TSQLFromQuery, TSQLFromSource)
   TSQLSubSelectStatement* SubQuery = nullptr;  // owned
+  // Column aliases written after the alias, "q (a, b)", as written.
+  std::vector<std::string> ColumnAliases;
 
   ~TSQLFromQuery() override;
   void Assign(const TPersistent* Source) override;

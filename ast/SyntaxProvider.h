@@ -18,6 +18,8 @@ class TSQLObjectColumn;
 class TSQLSelectItem;
 class TSQLSelectStatement;
 class TUnionOperatorBitmap;
+struct TvnParserClass;
+struct TvnScannerClass;
 
 class TastSyntaxProvider : public TObject {
   VN_CLASS(TastSyntaxProvider, TObject)
@@ -27,8 +29,8 @@ class TastSyntaxProvider : public TObject {
   std::vector<TastClassToExtenderEntry> Extenders;  // in registration order
 
   // Class descriptors of the dialect's TvnBaseParser and TvnBaseScanner subclasses.
-  virtual const ClassRef* GetParserClass() = 0;
-  virtual const ClassRef* GetScannerClass() = 0;
+  virtual const TvnParserClass* GetParserClass() = 0;
+  virtual const TvnScannerClass* GetScannerClass() = 0;
   // Parses a condition; RequireLeftOperand false lets predicates omit their
   // left operand (criteria cells). Raises EvnSQLError "Bad logical expression".
   virtual TSQLExpressionItem* ParseLogicalExpression(const std::string& Text, bool RequireLeftOperand);
