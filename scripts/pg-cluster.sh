@@ -88,6 +88,7 @@ case "$cmd" in
     ;;
   stop)
     [ -d "$dir" ] || exit 0
+    rm -f "$dir/connection"
     stop_cluster
     ;;
   connection)

@@ -53,10 +53,12 @@ void Check(SQLRETURN result, SQLSMALLINT handleType, SQLHANDLE handle, std::stri
         if (!SQL_SUCCEEDED(SQLGetDiagRecW(handleType, handle, record, state, &native, nullptr, 0, &length))) break;
         WideString text(size_t(length) + 1, 0);
         SQLGetDiagRecW(handleType, handle, record, state, &native, text.data(), SQLSMALLINT(text.size()), &length);
-        text.resize(std::min<size_t>(size_t(length), text.size() - 1));
+        text.resize(TerminatedLength(text.data(), text.size()));
         const std::string line = TrimmedMessage(FromWide(text));
-        if (record == 1) {
-            firstState = FromWide(state, 5);
+        // The first error names the failure; warnings (class 01) before it only add detail.
+        const std::string recordState = FromWide(state, 5);
+        if (firstState.empty() || (firstState.starts_with("01") && !recordState.starts_with("01"))) {
+            firstState = recordState;
             firstNative = native;
         }
         if (!line.empty()) message += (message.empty() ? "" : "\n") + line;

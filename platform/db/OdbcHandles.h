@@ -11,7 +11,9 @@ namespace odbc {
 SQLHENV Environment();
 
 // Raises EODBCError with the diagnostics of Handle unless Result is SQL_SUCCESS or
-// SQL_SUCCESS_WITH_INFO. Context names the failing call when the driver gives no message.
+// SQL_SUCCESS_WITH_INFO: the message joins the driver's diagnostic texts, the SQL state is
+// that of the first error record. Context names the failing call when the driver gives no
+// message.
 void Check(SQLRETURN result, SQLSMALLINT handleType, SQLHANDLE handle, std::string_view context);
 
 // One ODBC handle of the given type, freed with its owner.
@@ -33,7 +35,11 @@ public:
     SQLHANDLE Get() const { return FHandle; }
     explicit operator bool() const { return FHandle != SQL_NULL_HANDLE; }
     void Reset() {
-        if (FHandle != SQL_NULL_HANDLE) SQLFreeHandle(HandleType, FHandle);
+        if (FHandle == SQL_NULL_HANDLE) return;
+        // Closing the cursor first lets every driver release its result buffers; the
+        // PostgreSQL driver keeps them otherwise.
+        if constexpr (HandleType == SQL_HANDLE_STMT) SQLFreeStmt(FHandle, SQL_CLOSE);
+        SQLFreeHandle(HandleType, FHandle);
         FHandle = SQL_NULL_HANDLE;
     }
     // Checks the result of a call made on this handle.

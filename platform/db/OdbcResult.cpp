@@ -68,10 +68,8 @@ TFieldValue ReadText(const StatementHandle& statement, SQLUSMALLINT column) {
         if (rc == SQL_NO_DATA) break;
         statement.Check(rc, "SQLGetData");
         if (indicator == SQL_NULL_DATA) return TFieldValue();
-        // A chunk fills the buffer (less the terminator) unless it is the last one.
-        const size_t capacity = sizeof buffer / sizeof(SQLWCHAR) - 1;
-        const size_t available = indicator == SQL_NO_TOTAL ? capacity : size_t(indicator) / sizeof(SQLWCHAR);
-        text.append(buffer, std::min(available, capacity));
+        // Every chunk is NUL-terminated; all but the last fill the buffer.
+        text.append(buffer, TerminatedLength(buffer, std::size(buffer)));
         if (rc == SQL_SUCCESS) break;
     }
     return TFieldValue(FromWide(text));
@@ -105,14 +103,14 @@ std::vector<TRowSetColumn> DescribeColumns(const StatementHandle& statement) {
         statement.Check(SQLDescribeColW(statement.Get(), i, name, SQLSMALLINT(std::size(name)), &nameLength,
                                         &sqlType, &size, &digits, &nullable),
                         "SQLDescribeCol");
-        WideString text(name, std::min<size_t>(size_t(nameLength), std::size(name) - 1));
+        WideString text(name, TerminatedLength(name, std::size(name)));
         if (size_t(nameLength) >= std::size(name)) {
-            // A longer name than the buffer: ask again with room for all of it.
+            // Perhaps a longer name than the buffer: ask again with room for all of it.
             text.assign(size_t(nameLength) + 1, 0);
             statement.Check(SQLDescribeColW(statement.Get(), i, text.data(), SQLSMALLINT(text.size()), &nameLength,
                                             &sqlType, &size, &digits, &nullable),
                             "SQLDescribeCol");
-            text.resize(size_t(nameLength));
+            text.resize(TerminatedLength(text.data(), text.size()));
         }
         columns.push_back({FromWide(text), FieldTypeOf(sqlType)});
     }

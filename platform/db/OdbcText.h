@@ -16,4 +16,9 @@ WideString ToWide(std::string_view utf8);
 std::string FromWide(const SQLWCHAR* text, size_t length);
 inline std::string FromWide(const WideString& text) { return FromWide(text.data(), text.size()); }
 
+// The length of the NUL-terminated text in Buffer, at most Limit characters. Lengths that
+// drivers report for wide output are not always in characters (the driver manager passes
+// on the byte count of drivers that work in UTF-8), so output is measured by its terminator.
+size_t TerminatedLength(const SQLWCHAR* buffer, size_t limit);
+
 }  // namespace odbc

@@ -2,15 +2,10 @@
 
 #include <algorithm>
 
+#include "platform/core/Strings.h"
 #include "platform/db/DBErrors.h"
 
 namespace {
-
-bool SameNameIgnoringCase(std::string_view a, std::string_view b) {
-    const auto lower = [](char c) { return (c >= 'A' && c <= 'Z') ? char(c - 'A' + 'a') : c; };
-    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(),
-                                              [&](char x, char y) { return lower(x) == lower(y); });
-}
 
 std::string_view Trimmed(std::string_view text) {
     const auto blank = [](char c) { return c == ' ' || c == '\t'; };
@@ -28,7 +23,7 @@ struct SortKey {
 
 int TRowSet::IndexOf(std::string_view name) const {
     for (size_t i = 0; i < Columns.size(); ++i)
-        if (SameNameIgnoringCase(Columns[i].Name, name)) return int(i);
+        if (SameText(Columns[i].Name, name)) return int(i);
     return -1;
 }
 
@@ -43,8 +38,8 @@ void TRowSet::Sort(std::string_view order) {
         const size_t blank = item.find_last_of(" \t");
         if (blank != std::string_view::npos) {
             const std::string_view direction = item.substr(blank + 1);
-            if (SameNameIgnoringCase(direction, "DESC") || SameNameIgnoringCase(direction, "ASC")) {
-                descending = SameNameIgnoringCase(direction, "DESC");
+            if (SameText(direction, "DESC") || SameText(direction, "ASC")) {
+                descending = SameText(direction, "DESC");
                 item = Trimmed(item.substr(0, blank));
             }
         }

@@ -18,7 +18,7 @@ public:
     std::vector<TRowSetColumn> Columns;
     std::vector<Row> Rows;
 
-    // The index of the column named Name (ASCII letters compared without case), or -1.
+    // The index of the column named Name (compared without case), or -1.
     int IndexOf(std::string_view name) const;
 
     // Sorts the rows stably by a list of column names separated by commas, each optionally
