@@ -529,7 +529,25 @@ TSQLFromQuery::~TSQLFromQuery() { FreeNode(SubQuery); }
 
 void TSQLFromQuery::Assign(const TPersistent* Source) {
   TSQLFromSource::Assign(Source);
-  if (const auto* source = dynamic_cast<const TSQLFromQuery*>(Source)) CloneInto(SubQuery, source->SubQuery);
+  if (const auto* source = dynamic_cast<const TSQLFromQuery*>(Source)) {
+    CloneInto(SubQuery, source->SubQuery);
+    ColumnAliases = source->ColumnAliases;
+  }
+}
+
+void TSQLFromQuery::BuildSQLDirect(TSQLBuilder* Builder, bool MultiLine) {
+  TSQLFromSource::BuildSQLDirect(Builder, MultiLine);
+  if (ColumnAliases.empty()) return;
+  Builder->Space();
+  Builder->WriteSymbol("(");
+  for (size_t i = 0; i < ColumnAliases.size(); ++i) {
+    if (i > 0) {
+      Builder->WriteSymbol(",");
+      Builder->Space();
+    }
+    Builder->WriteAlias(ColumnAliases[i], SyntaxProvider);
+  }
+  Builder->WriteSymbol(")");
 }
 
 void TSQLFromQuery::GetMyChildren(TastChildList& List) {

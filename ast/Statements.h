@@ -311,6 +311,8 @@ class TSQLFromQuery : public TSQLFromSource {
 
   ~TSQLFromQuery() override;
   void Assign(const TPersistent* Source) override;
+  // The source and its alias, then the column aliases in brackets.
+  void BuildSQLDirect(TSQLBuilder* Builder, bool MultiLine) override;
   void GetMyChildren(TastChildList& List) override;
   void BuildExpression(TSQLBuilder* Builder, bool MultiLine) override;
   void RefreshFieldsList(TvnBaseMetadataProvider* MetadataProvider) override;
