@@ -436,6 +436,10 @@ class TSQLExpressionLogicalCollection : public TSQLExpressionItemsList {
   void RemoveLExpression(TSQLExpressionItem* AExpression) override;
   void RestoreLExpression(TSQLExpressionItem* AExpression) override;
   TSQLExpressionItem* FindExpressionItem(TSQLExpressionItem*& Item) override;
+  // Moves every item of Source, in order, to the end of this collection
+  // (each wrapped in a new NOT when Negate is set); Source ends empty and
+  // is not freed. Defined with the condition utilities.
+  void TakeItemsFrom(TSQLExpressionLogicalCollection* Source, bool Negate);
 };
 
 class TSQLExpressionAnd : public TSQLExpressionLogicalCollection {

@@ -5,6 +5,7 @@
 #include "ast/FromSourceScope.h"
 #include "ast/IdentifierQuoting.h"
 #include "ast/JoinKindRef.h"
+#include "ast/LogicalExpressionUtils.h"
 #include "ast/Names.h"
 #include "ast/Node.h"
 #include "ast/NodeClass.h"
