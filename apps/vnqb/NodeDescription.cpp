@@ -39,6 +39,8 @@ void DescribeNames(TastExtender* node, Line& line) {
     if (type->HasSize) line.Number("size", type->Size);
     if (type->HasScale) line.Number("scale", type->Scale);
   }
+  if (auto* type = dynamic_cast<TSQLTypeUser*>(node); type != nullptr && type->Name != nullptr)
+    line.Field("names", DottedName(type->Name));
   if (auto* op = dynamic_cast<TSQLOperator*>(node)) line.Field("operator", op->OperatorText);
   if (auto* named = dynamic_cast<TSQLFunctionParamNamedExpression*>(node)) line.Field("name", named->Name);
 }
@@ -67,6 +69,10 @@ void DescribeStatement(TastExtender* node, Line& line) {
   if (term != nullptr && dynamic_cast<TSQLSubSelectStatement*>(node) == nullptr) {
     line.Field("unionOperator", term->UnionOperator);
     line.Flag("unionAll", term->UnionAll);
+  }
+  if (auto* block = dynamic_cast<TSQLSubQuerySelectExpression*>(node)) {
+    if (dynamic_cast<TSQLSubQuerySelectModeDistinct*>(block->SelectMode) != nullptr) line.Field("mode", "distinct");
+    else if (dynamic_cast<TSQLSubQuerySelectModeAll*>(block->SelectMode) != nullptr) line.Field("mode", "all");
   }
   if (auto* item = dynamic_cast<TSQLOrderByItem*>(node)) line.Field("order", item->Order == obDesc ? "desc" : "asc");
   if (auto* source = dynamic_cast<TSQLFromSource*>(node)) {
