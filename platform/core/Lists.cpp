@@ -94,6 +94,10 @@ void TList::Exchange(int index1, int index2) {
 
 void TList::Pack() { FList.erase(std::remove(FList.begin(), FList.end(), nullptr), FList.end()); }
 
+void TList::Sort(const std::function<int(void*, void*)>& compare) {
+    std::stable_sort(FList.begin(), FList.end(), [&](void* a, void* b) { return compare(a, b) < 0; });
+}
+
 void TList::Clear() { SetCount(0); }
 
 void TList::Notify(void*, TListNotification) {}

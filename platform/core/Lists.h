@@ -4,6 +4,7 @@
 // TObjectListOf<T>. An index out of range raises EListError
 // "List index out of bounds (%d)".
 #include <cstddef>
+#include <functional>
 #include <iterator>
 #include <vector>
 
@@ -40,6 +41,8 @@ public:
     void* Last() const { return Items(Count() - 1); }
     // Removes every nullptr entry.
     void Pack();
+    // Stable sort by compare(a, b) < 0.
+    void Sort(const std::function<int(void*, void*)>& compare);
     void Clear();
     const std::vector<void*>& List() const noexcept { return FList; }
 
@@ -95,6 +98,9 @@ public:
     int IndexOf(const T* item) const { return TList::IndexOf(item); }
     T* First() const { return Items(0); }
     T* Last() const { return Items(Count() - 1); }
+    void Sort(const std::function<int(T*, T*)>& compare) {
+        TList::Sort([&](void* a, void* b) { return compare(static_cast<T*>(a), static_cast<T*>(b)); });
+    }
     TListIterator<T> begin() const { return TListIterator<T>(List().begin()); }
     TListIterator<T> end() const { return TListIterator<T>(List().end()); }
 };

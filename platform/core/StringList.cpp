@@ -142,10 +142,15 @@ void TStringList::Sort() {
 void TStringList::CustomSort(const TStringListSortCompare& compare) {
     if (FSorted || Count() < 2) return;
     Changing();
-    // Insertion sort through the list itself, so compare sees current indexes.
-    for (int i = 1; i < Count(); ++i)
-        for (int j = i; j > 0 && compare(this, j - 1, j) > 0; --j)
-            std::swap(FList[static_cast<std::size_t>(j - 1)], FList[static_cast<std::size_t>(j)]);
+    // Sort positions first, so that compare always sees the list unchanged and
+    // the indexes it gets are valid; then rearrange the items once.
+    std::vector<int> order(FList.size());
+    for (std::size_t i = 0; i < order.size(); ++i) order[i] = static_cast<int>(i);
+    std::stable_sort(order.begin(), order.end(), [&](int a, int b) { return compare(this, a, b) < 0; });
+    std::vector<Item> sorted;
+    sorted.reserve(FList.size());
+    for (int i : order) sorted.push_back(std::move(FList[static_cast<std::size_t>(i)]));
+    FList.swap(sorted);
     Changed();
 }
 

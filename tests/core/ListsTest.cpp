@@ -58,6 +58,9 @@ TEST(List, EditingKeepsOrder) {
     std::vector<int> seen;
     for (int* p : list) seen.push_back(*p);
     EXPECT_EQ(seen, (std::vector<int>{2, 1, 0}));
+    list.Sort([](int* a, int* b) { return *a - *b; });
+    EXPECT_EQ(*list.First(), 0);
+    EXPECT_EQ(*list.Last(), 2);
 }
 
 TEST(ObjectList, EveryRemovalPathFreesOwnedObjectsButExtract) {

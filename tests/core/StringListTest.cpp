@@ -143,6 +143,16 @@ TEST(StringList, OwningListFreesObjectsOfDeletedStrings) {
     EXPECT_EQ(list.Count(), 1);
 }
 
+TEST(StringList, CustomSortComparesByCurrentIndexes) {
+    TStringList list;
+    list.SetText("ccc\na\nbb\ndd");
+    list.AddObject("e", nullptr);
+    list.CustomSort([](TStringList* l, int i, int j) {
+        return static_cast<int>(l->Strings(i).size()) - static_cast<int>(l->Strings(j).size());
+    });
+    EXPECT_EQ(list.Text(), "a\r\ne\r\nbb\r\ndd\r\nccc\r\n");
+}
+
 TEST(StringList, NameValuePairs) {
     TStringList list;
     list.SetValue("Width", "294");
