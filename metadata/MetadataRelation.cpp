@@ -5,6 +5,21 @@
 
 TSQLMetadataRelation::TSQLMetadataRelation() : PKColumns(TStringList::Create()), FKColumns(TStringList::Create()) {}
 
+namespace {
+
+std::string TableText(const TSQLDatabaseObject* table, const TStringList* columns) {
+    std::string text = table ? table->GetQualifiedName() : std::string();
+    text += "(";
+    for (int i = 0; i < columns->Count(); ++i) text += (i ? "," : "") + columns->Get(i);
+    return text + ")";
+}
+
+}  // namespace
+
+std::string TSQLMetadataRelation::Text() const {
+    return TableText(PKTable, PKColumns) + " <- " + TableText(FKTable, FKColumns);
+}
+
 void TSQLMetadataRelation::Destroy() {
     FreeNode(PKTable);
     PKTable = nullptr;

@@ -1,6 +1,8 @@
 #pragma once
 // One foreign key: the referenced table (the side with the primary or unique key) and the
 // referencing table, with their columns paired by index: FKColumns[i] refers to PKColumns[i].
+#include <string>
+
 #include "platform/core/Classes.h"
 
 class TSQLDatabaseObject;
@@ -11,6 +13,9 @@ class TSQLMetadataRelation : public TObject {
 public:
     TSQLMetadataRelation();
     void Destroy() override;
+
+    // "PKTABLE(PKCOL,...) <- FKTABLE(FKCOL,...)", table names with their qualifiers.
+    std::string Text() const;
 
     TSQLDatabaseObject* PKTable = nullptr;  // owned, set by the provider
     TStringList* PKColumns = nullptr;       // owned, in key order

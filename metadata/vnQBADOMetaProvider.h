@@ -1,0 +1,3 @@
+#pragma once
+// Unit header: the metadata provider over an ADO-style connection.
+#include "metadata/ADOMetadataProvider.h"

@@ -1,0 +1,3 @@
+#pragma once
+// Unit header: the metadata provider over a BDE-style database.
+#include "metadata/BDEMetadataProvider.h"
