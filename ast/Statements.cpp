@@ -574,10 +574,14 @@ void TSQLFromQuery::RefreshFieldsList(TvnBaseMetadataProvider* MetadataProvider)
     complete = IsCompleteUnionChain(SubQuery);
   }
   if (!complete) return;
-  // The alias goes through the identifier rules, so it cannot break out of
-  // the text that reaches the database.
-  const std::string sql =
+  // The alias and the column aliases go through the identifier rules, so they
+  // cannot break out of the text that reaches the database; with column
+  // aliases the provider reports the names the enclosing query sees.
+  std::string sql =
       "select * from (" + GetSimpleExpression() + ") " + QuoteIdentifier(Alias->Name, SyntaxProvider, true);
+  for (std::size_t i = 0; i < ColumnAliases.size(); ++i)
+    sql += (i == 0 ? " (" : ", ") + QuoteIdentifier(ColumnAliases[i], SyntaxProvider, true);
+  if (!ColumnAliases.empty()) sql += ")";
   try {
     MetadataProvider->GetFields(sql, &Fields);
   } catch (const std::exception&) {

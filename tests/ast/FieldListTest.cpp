@@ -70,6 +70,15 @@ TEST_F(FieldLists, DerivedTableAliasIsQuoted) {
   EXPECT_EQ(Metadata->Asked[0], "select * from ((SELECT a FROM t)) \"x\"\"; DROP TABLE t; --\"");
 }
 
+TEST_F(FieldLists, DerivedTableColumnAliasesAreAsked) {
+  NodePtr<TSQLFromQuery> derived(M.Derived(SelectAFromT(), "x"));
+  derived->ColumnAliases = {"c1", "order"};
+  EXPECT_EQ(SingleLine(derived.get()), "(SELECT a FROM t) x (c1, \"order\")");
+  derived->RefreshFieldsList(Metadata);
+  ASSERT_EQ(Metadata->Asked.size(), 1u);
+  EXPECT_EQ(Metadata->Asked[0], "select * from ((SELECT a FROM t)) x (c1, \"order\")");
+}
+
 TEST_F(FieldLists, ProviderErrors) {
   // A derived table that cannot be described keeps the partial list and is
   // marked as not fully known.
