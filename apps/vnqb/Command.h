@@ -17,3 +17,4 @@ struct VnqbCommand {
 extern const VnqbCommand FormatCommand;
 extern const VnqbCommand TreeCommand;
 extern const VnqbCommand TokensCommand;
+extern const VnqbCommand MetaCommand;

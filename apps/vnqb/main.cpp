@@ -16,6 +16,7 @@ const VnqbCommand* const kCommands[] = {
     &FormatCommand,
     &TreeCommand,
     &TokensCommand,
+    &MetaCommand,
 };
 
 int Usage(const char* message) {
