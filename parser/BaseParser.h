@@ -24,17 +24,12 @@ class TastSyntaxProvider;
 class TStrings;
 
 // Nesting allowed in a text: brackets (also around sub-queries), NOT, prefix
-// operators, CASE and right-nested joins each count one level.
+// operators, CASE and right-nested joins each count one level. A way that
+// would go deeper fails at the token opening the level.
 constexpr int32_t vnMaxNestingLevel = 256;
 // Depth allowed for the built tree, counting nesting levels and the links of
 // left-associative operator chains ("1+2+...").
 constexpr int32_t vnMaxTreeDepth = 4096;
-
-// Raised by the way calculation when the text nests deeper than the limits;
-// the parse protocol turns it into EvnSQLError at TokenIndex.
-struct EvnNestingLimit {
-  int32_t TokenIndex;
-};
 
 class TvnBaseParser {
  public:
@@ -114,8 +109,8 @@ class TvnBaseParser {
   void RunIteration(TvnWayList& ways, const TvnGrammarElement* element);
   void RunAlternatives(TvnWayList& ways, const TvnGrammarElement* element);
   void RunNesting(TvnWayList& ways, const TvnGrammarElement* element);
-  // The furthest next token among ways.
-  int32_t NextTokenIndex(const TvnWayList& ways) const;
+  // Fails, as at an unexpected token, every way whose next token is in opening.
+  void FailOpeningWays(TvnWayList& ways, const TvnTokenSet& opening);
   const TvnGrammar* grammar_ = nullptr;
   int32_t nesting_ = 0;
   int32_t treeDepth_ = 0;

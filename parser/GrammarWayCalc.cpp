@@ -21,12 +21,6 @@ bool FitsInt32(const std::string& digits) {
 }
 }  // namespace
 
-int32_t TvnBaseParser::NextTokenIndex(const TvnWayList& ways) const {
-  int32_t next = 0;
-  for (const TvnWayPoint* way : ways) next = std::max(next, way->TokenIndex + 1);
-  return next;
-}
-
 void TvnBaseParser::WayCalc(TvnWayList& ways, const TvnGrammarElement* e) {
   if (ways.empty()) return;
   switch (e->Kind) {
@@ -92,11 +86,13 @@ void TvnBaseParser::RunIteration(TvnWayList& ways, const TvnGrammarElement* e) {
   const int32_t savedDepth = treeDepth_;
   while (!ways.empty()) {
     if (!CheckLAToken(ways, e->Items[0]->First)) break;
-    if (e->Has(efDeepensTree) && ++treeDepth_ > vnMaxTreeDepth) {
-      treeDepth_ = savedDepth;
-      throw EvnNestingLimit{NextTokenIndex(ways)};
-    }
     AddWayNode(ways, 1);
+    // The stops already in result hang below these ways, so only the new
+    // repetition records fail when the chain gets too deep.
+    if (e->Has(efDeepensTree) && ++treeDepth_ > vnMaxTreeDepth) {
+      FailOpeningWays(ways, e->Items[0]->First);
+      break;
+    }
     WayCalc(ways, e->Items[0]);
     ListAddWithWayNode(result, ways, 0);
   }
@@ -126,11 +122,29 @@ void TvnBaseParser::RunAlternatives(TvnWayList& ways, const TvnGrammarElement* e
   if (DeduplicateWays) Deduplicate(ways);
 }
 
+// A way that would open a level beyond the limits fails at the opening
+// token, as at an unexpected token; the other ways cannot open the level and
+// fail inside it as usual. So a text fails only when no reading of it stays
+// within the limits, and the stack stays bounded.
 void TvnBaseParser::RunNesting(TvnWayList& ways, const TvnGrammarElement* e) {
-  if (nesting_ + 1 > vnMaxNestingLevel || treeDepth_ + 1 > vnMaxTreeDepth) throw EvnNestingLimit{NextTokenIndex(ways)};
+  if (nesting_ + 1 > vnMaxNestingLevel || treeDepth_ + 1 > vnMaxTreeDepth) FailOpeningWays(ways, e->First);
   ++nesting_;
   ++treeDepth_;
   WayCalc(ways, e->Items[0]);
   --nesting_;
   --treeDepth_;
+}
+
+void TvnBaseParser::FailOpeningWays(TvnWayList& ways, const TvnTokenSet& opening) {
+  size_t kept = 0;
+  for (TvnWayPoint* way : ways) {
+    const int32_t next = way->TokenIndex + 1;
+    if (!opening.Contains(Scanner->GetToken(next).kind)) {
+      ways[kept++] = way;
+      continue;
+    }
+    ErrorTokenIndex = std::max(ErrorTokenIndex, next);
+    way->RemoveFromParent();
+  }
+  ways.resize(kept);
 }

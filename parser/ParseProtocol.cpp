@@ -47,12 +47,9 @@ TastNode* vnParseText(TastSyntaxProvider* syntaxProvider, const TvnScannerClass&
 
   const auto root = std::make_unique<TvnWayPoint>();
   TvnWayList ways{root.get()};
-  try {
-    (parser.get()->*operations.WayCalc)(ways);
-  } catch (const EvnNestingLimit& limit) {
-    throw EvnSQLError(operations.Message, &scanner->GetToken(limit.TokenIndex));
-  }
+  (parser.get()->*operations.WayCalc)(ways);
   parser->Expect(ways, eofSym);
+  if (options.Statistics != nullptr) options.Statistics->WayRecords = root->GetCount();
   if (ways.empty()) throw EvnSQLError(operations.Message, &scanner->GetToken(parser->ErrorTokenIndex));
 
   parser->UnrollWay(ways.front());

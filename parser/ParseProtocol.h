@@ -3,6 +3,7 @@
 // whole text, choice of the first complete way, building pass. Everything of
 // the parse is freed before the function returns or raises.
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -18,11 +19,19 @@ enum class TvnParseEntry { Select, ObjectName, Expression, SelectItem, LogicalEx
 // "Bad select item", "Bad logical expression".
 const char* ParseEntryMessage(TvnParseEntry entry);
 
+// Figures of one parse, for tests and benchmarks.
+struct TvnParseStatistics {
+  // Decision records in the way tree when the way calculation ends.
+  int64_t WayRecords = 0;
+};
+
 struct TvnParseOptions {
   // Logical expressions only: false lets a predicate omit its left operand.
   bool RequireLeftOperand = true;
   // See TvnBaseParser::DeduplicateWays.
   bool DeduplicateWays = true;
+  // Filled when set.
+  TvnParseStatistics* Statistics = nullptr;
 };
 
 // Parses text as the given entry point with a scanner and a parser of the

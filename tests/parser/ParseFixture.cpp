@@ -47,11 +47,20 @@ OwnedTree SQL92ParseTest::Parse(TvnParseEntry entry, const std::string& text, co
 }
 
 ParseOutcome SQL92ParseTest::Outcome(TvnParseEntry entry, const std::string& text, const TvnParseOptions& options) {
+  return Run(entry, text, options, true);
+}
+
+ParseOutcome SQL92ParseTest::Verdict(TvnParseEntry entry, const std::string& text) {
+  return Run(entry, text, {}, false);
+}
+
+ParseOutcome SQL92ParseTest::Run(TvnParseEntry entry, const std::string& text, const TvnParseOptions& options,
+                                 bool render) {
   ParseOutcome outcome;
   try {
     OwnedTree tree = Parse(entry, text, options);
     outcome.Ok = true;
-    outcome.Tree = TreeText(tree.get());
+    if (render) outcome.Tree = TreeText(tree.get());
   } catch (const EvnSQLError& error) {
     outcome.Message = error.Message();
     outcome.Line = error.Line;

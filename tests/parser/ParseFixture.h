@@ -40,8 +40,13 @@ class SQL92ParseTest : public ::testing::Test {
 
   OwnedTree Parse(TvnParseEntry entry, const std::string& text, const TvnParseOptions& options = {});
   ParseOutcome Outcome(TvnParseEntry entry, const std::string& text, const TvnParseOptions& options = {});
+  // As Outcome, without rendering the tree (for very deep trees).
+  ParseOutcome Verdict(TvnParseEntry entry, const std::string& text);
   // The single-line text of a parse.
   std::string Print(TvnParseEntry entry, const std::string& text, const TvnParseOptions& options = {});
 
   TastSQL92SyntaxProvider* provider_;
+
+ private:
+  ParseOutcome Run(TvnParseEntry entry, const std::string& text, const TvnParseOptions& options, bool render);
 };
