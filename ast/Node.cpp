@@ -1,12 +1,10 @@
 #include "ast/Node.h"
 
-#include <unordered_map>
 #include <utility>
 
-#include "ast/Names.h"
+#include "ast/CopiedReferences.h"
 #include "ast/SQLBuilder.h"
 #include "ast/SimpleText.h"
-#include "ast/Statements.h"
 #include "ast/SyntaxProvider.h"
 #include "platform/core/Strings.h"
 
@@ -18,47 +16,6 @@ std::vector<TastExtender*>* PendingFrees = nullptr;
 // Depth of nested Clone calls: the reference fix-up runs once, for the
 // outermost copy, when the whole copied tree exists.
 int CloneDepth = 0;
-
-// Moves the FROM-source references of Copy (a fresh copy of Original) to the
-// copy's own sources. References to sources outside the copied tree are kept
-// for copies of expressions and other pieces, which are used within the tree
-// they came from, and dropped for copied statements, which must stand alone.
-void RebindCopiedReferences(TastNode* Original, TastNode* Copy) {
-  std::unordered_map<const TSQLFromSource*, TSQLFromSource*> copies;
-  std::vector<std::pair<TastExtender*, TastExtender*>> pairs{{Original, Copy}};
-  TastChildList originalChildren, copyChildren;
-  while (!pairs.empty()) {
-    auto [o, c] = pairs.back();
-    pairs.pop_back();
-    if (auto* source = dynamic_cast<TSQLFromSource*>(o))
-      if (auto* copied = dynamic_cast<TSQLFromSource*>(c)) copies[source] = copied;
-    originalChildren.clear();
-    copyChildren.clear();
-    o->GetMyChildren(originalChildren);
-    c->GetMyChildren(copyChildren);
-    // A sub-query proxy copies into an ordinary statement: shapes differ there.
-    if (originalChildren.size() != copyChildren.size()) continue;
-    for (std::size_t i = 0; i < originalChildren.size(); ++i)
-      pairs.emplace_back(originalChildren[i], copyChildren[i]);
-  }
-
-  const bool standAlone = dynamic_cast<TSQLSubQueryExpression*>(Copy) != nullptr;
-  std::vector<TastExtender*> nodes{Copy};
-  while (!nodes.empty()) {
-    TastExtender* n = nodes.back();
-    nodes.pop_back();
-    if (auto* name = dynamic_cast<TSQLDatabaseObject*>(n); name && name->ReferencedSource) {
-      auto found = copies.find(name->ReferencedSource);
-      if (found != copies.end())
-        name->ReferencedSource = found->second;
-      else if (standAlone)
-        name->ReferencedSource = nullptr;
-    }
-    copyChildren.clear();
-    n->GetMyChildren(copyChildren);
-    nodes.insert(nodes.end(), copyChildren.begin(), copyChildren.end());
-  }
-}
 
 }  // namespace
 

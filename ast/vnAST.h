@@ -1,6 +1,7 @@
 #pragma once
 // The syntax tree unit: nodes, text builders and the syntax provider base.
 
+#include "ast/CopiedReferences.h"
 #include "ast/Expressions.h"
 #include "ast/FromSourceScope.h"
 #include "ast/IdentifierQuoting.h"

@@ -85,6 +85,36 @@ TEST_F(Copies, ReferencesLeavingTheCopy) {
   EXPECT_EQ(SingleLine(expressionCopy.get()), "Exists(SELECT y.b FROM u y WHERE y.b=ord.Id)");
 }
 
+// A tree assembled from copies of template pieces refers to the templates;
+// made independent, it refers to its own sources that show the same object.
+TEST_F(Copies, ReferencesFollowTheModelObjectTheSourceShows) {
+  int datasource = 0;
+  NodePtr<TSQLFromObject> templateSource(M.Table({"Orders"}, "o"));
+  templateSource->Data = &datasource;
+  NodePtr<TSQLFromObject> unrelated(M.Table({"Items"}, "i"));
+  auto* item = M.Item(M.Col({"o", "Name"}));
+  auto* other = M.Item(M.Col({"i", "Id"}));
+  TSQLFromSourceScope scope;
+  scope.OpenLevel({templateSource.get(), unrelated.get()});
+  item->FixupObjects(scope);
+  other->FixupObjects(scope);
+  scope.CloseLevel();
+
+  auto* fromCopy = static_cast<TSQLFromSource*>(templateSource->Clone());
+  NodePtr<TSQLSelectStatement> assembled(M.Statement({M.Block({item, other}, M.From({fromCopy}))}));
+  templateSource->Alias->Name = "t";
+  EXPECT_EQ(SingleLine(assembled.get()), "SELECT t.Name, i.Id FROM Orders o");
+
+  NodePtr<TastNode> copy(assembled->Clone());
+  BindReferencesWithin(assembled.get());
+  templateSource.reset();
+  unrelated.reset();
+  EXPECT_EQ(SingleLine(assembled.get()), "SELECT o.Name, i.Id FROM Orders o");
+  EXPECT_EQ(SingleLine(copy.get()), "SELECT o.Name, i.Id FROM Orders o");
+  fromCopy->Alias->Name = "x";
+  EXPECT_EQ(SingleLine(assembled.get()), "SELECT x.Name, i.Id FROM Orders x");
+}
+
 TEST_F(Copies, JoinKindsAreSharedByCount) {
   NodePtr<TSQLFromObject> source(M.Table({"c"}));
   source->JoinKind = TSQLJoinKindInner::Create(&Provider);
