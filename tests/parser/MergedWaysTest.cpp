@@ -1,0 +1,103 @@
+// Merging ways that stand at the same token changes no result: on the
+// statement corpus and on texts mutated from it (a token dropped, doubled,
+// or swapped with its neighbour), the merged and the plain way calculation
+// build the same tree or fail with the same message at the same token.
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "ParseFixture.h"
+#include "StatementCorpus.h"
+#include "parser/SQL92Scanner.h"
+
+namespace {
+
+std::vector<std::string> TokenTexts(const std::string& text) {
+  SQL92Scanner scanner;
+  scanner.Init(text);
+  std::vector<std::string> texts;
+  for (int32_t i = 0; i + 1 < scanner.TokenCount(); ++i) texts.push_back(scanner.GetToken(i).val);
+  return texts;
+}
+
+std::string Join(const std::vector<std::string>& tokens) {
+  std::string text;
+  for (const std::string& token : tokens) text += (text.empty() ? "" : " ") + token;
+  return text;
+}
+
+// The corpus text and its mutations.
+std::vector<std::string> Mutations(const std::string& text) {
+  std::vector<std::string> texts{text};
+  const std::vector<std::string> tokens = TokenTexts(text);
+  for (size_t i = 0; i < tokens.size(); ++i) {
+    std::vector<std::string> dropped = tokens;
+    dropped.erase(dropped.begin() + static_cast<long>(i));
+    texts.push_back(Join(dropped));
+    std::vector<std::string> doubled = tokens;
+    doubled.insert(doubled.begin() + static_cast<long>(i), tokens[i]);
+    texts.push_back(Join(doubled));
+    if (i + 1 < tokens.size()) {
+      std::vector<std::string> swapped = tokens;
+      std::swap(swapped[i], swapped[i + 1]);
+      texts.push_back(Join(swapped));
+    }
+  }
+  return texts;
+}
+
+void ExpectSameOutcome(const ParseOutcome& merged, const ParseOutcome& plain, const std::string& text) {
+  ASSERT_EQ(merged.Ok, plain.Ok) << text;
+  EXPECT_EQ(merged.Tree, plain.Tree) << text;
+  EXPECT_EQ(merged.Message, plain.Message) << text;
+  EXPECT_EQ(merged.Line, plain.Line) << text;
+  EXPECT_EQ(merged.Col, plain.Col) << text;
+  EXPECT_EQ(merged.Token, plain.Token) << text;
+}
+
+class MergedWays : public SQL92ParseTest, public ::testing::WithParamInterface<std::string> {
+ protected:
+  void Compare(TvnParseEntry entry, const std::string& text, bool requireLeftOperand = true) {
+    TvnParseOptions merged, plain;
+    merged.RequireLeftOperand = plain.RequireLeftOperand = requireLeftOperand;
+    plain.DeduplicateWays = false;
+    ExpectSameOutcome(Outcome(entry, text, merged), Outcome(entry, text, plain), text);
+  }
+};
+
+TEST_P(MergedWays, StatementsAndMutationsGiveTheSameResult) {
+  for (const std::string& text : Mutations(GetParam())) Compare(TvnParseEntry::Select, text);
+}
+
+INSTANTIATE_TEST_SUITE_P(Corpus, MergedWays, ::testing::ValuesIn(StatementCorpus()));
+
+// The ambiguous shapes that make ways multiply, through every entry point.
+TEST_F(SQL92ParseTest, AmbiguousShapesGiveTheSameResultMergedOrNot) {
+  const struct {
+    TvnParseEntry entry;
+    const char* text;
+    bool requireLeftOperand;
+  } kCases[] = {
+      {TvnParseEntry::Expression, "((SELECT 1)) + ((SELECT 2)) * ((SELECT 3))", true},
+      {TvnParseEntry::Expression, "((((1))))", true},
+      {TvnParseEntry::LogicalExpression, "x IN ((SELECT a FROM t)) AND y IN ((SELECT b FROM u))", true},
+      {TvnParseEntry::LogicalExpression, "NOT LIKE 'a' AND NOT LIKE 'b' OR NOT IN (1) AND NOT BETWEEN 1 AND 2", false},
+      {TvnParseEntry::LogicalExpression, "((((a = 1)))) AND ((b)) = 2", true},
+      {TvnParseEntry::LogicalExpression, "NOT LIKE 'a' AND NOT LIKE", false},
+      {TvnParseEntry::SelectItem, "((SELECT 1)) AS x", true},
+      {TvnParseEntry::Select, "SELECT * FROM a JOIN (b JOIN (c JOIN d ON 1 = 1) ON 2 = 2) ON 3 = 3", true},
+      {TvnParseEntry::Select, "SELECT * FROM a JOIN (b JOIN (c JOIN d ON 1 = 1) ON 2 = 2)", true},
+      {TvnParseEntry::Select, "SELECT * FROM a JOIN ((SELECT 1) q JOIN b ON 1 = 1) ON 2 = 2", true},
+      {TvnParseEntry::Select, "((SELECT 1)) UNION ((SELECT 2))", true},
+  };
+  for (const auto& c : kCases) {
+    TvnParseOptions merged, plain;
+    merged.RequireLeftOperand = plain.RequireLeftOperand = c.requireLeftOperand;
+    plain.DeduplicateWays = false;
+    ExpectSameOutcome(Outcome(c.entry, c.text, merged), Outcome(c.entry, c.text, plain), c.text);
+  }
+}
+
+}  // namespace
