@@ -41,6 +41,9 @@ enum : unsigned {
     CM_RELEASE = CM_BASE + 33,
 };
 
+// Notification code of WM_COMMAND (high word of WParam): an edit's text changed.
+constexpr unsigned EN_CHANGE = 0x0300;
+
 // Scroll codes of WM_HSCROLL/WM_VSCROLL (low word of WParam; the position is
 // the high word for the thumb codes).
 enum : unsigned {
