@@ -156,8 +156,13 @@ QWidget* TInplaceEditList::CreateWidget()
     FButton->setFocusPolicy(Qt::NoFocus);
     FButton->setCursor(Qt::ArrowCursor);
     QObject::connect(FButton, &QToolButton::clicked, [this] { CallGuarded(this, [&] { EditButtonClick(); }); });
-    PlaceButton();
     return edit;
+}
+
+void TInplaceEditList::InitWidget()
+{
+    TInplaceEdit::InitWidget();
+    PlaceButton();
 }
 
 TRect TInplaceEditList::ButtonRect() const
@@ -170,7 +175,7 @@ TRect TInplaceEditList::ButtonRect() const
 
 void TInplaceEditList::PlaceButton()
 {
-    if (!FButton)
+    if (!FButton || !FHandle)
         return;
     const TRect r = ButtonRect();
     FButton->setVisible(FEditStyle != esSimple);
@@ -816,6 +821,8 @@ void TCustomGrid::CreateWnd()
         CallGuarded(this, [&] { Perform(WM_VSCROLL, SB_THUMBPOSITION | (static_cast<intptr_t>(value) << 16)); });
     });
     UpdateScrollBars();
+    // A grid built before its window shows its editor now.
+    UpdateEdit();
 }
 
 void TCustomGrid::UpdateScrollBars()

@@ -93,6 +93,7 @@ protected:
     virtual void DoGetPickListItems();
     void KeyDown(uint16_t& Key, TShiftState Shift) override;
     QWidget* CreateWidget() override;
+    void InitWidget() override;
     void BoundsChanged(bool sizeChanged) override;
 
 private:

@@ -75,8 +75,8 @@ void TWidgetDispatch::Paint(IControlWidget* w, QPaintEvent*, const Inherited& in
             control->PaintNonClient(canvas);
             return;
         }
-        const bool native = w->Role() == TWidgetRole::Whole && control->FClientHandle == control->FHandle &&
-                            !dynamic_cast<TCustomControl*>(control);
+        // Native Qt controls paint themselves; ours paint through PaintWindow.
+        const bool native = w->Role() == TWidgetRole::Whole && !dynamic_cast<TCustomControl*>(control);
         if (native) {
             inherited();
             if (control->FControls.empty())
