@@ -179,7 +179,8 @@ TSQLCaseFunctionItem* TSQLExpressionCaseFunction::GetItems(int I) const {
 
 void TSQLExpressionCaseFunction::Assign(const TPersistent* Source) {
   TSQLExpressionItem::Assign(Source);
-  if (const auto* source = dynamic_cast<const TSQLExpressionCaseFunction*>(Source)) {
+  if (const auto* source = dynamic_cast<const TSQLExpressionCaseFunction*>(Source); source && source != this) {
+    for (TSQLCaseFunctionItem* item : std::exchange(Items, {})) FreeNode(item);
     for (TSQLCaseFunctionItem* item : source->Items) Add(static_cast<TSQLCaseFunctionItem*>(item->Clone()));
     CloneInto(CaseExpression, source->CaseExpression);
     CloneInto(ElseExpression, source->ElseExpression);
@@ -897,8 +898,10 @@ void TSQLExpressionItemsList::SetItems(int Index, TSQLExpressionItem* Item) {
 
 void TSQLExpressionItemsList::Assign(const TPersistent* Source) {
   TSQLExpressionItem::Assign(Source);
-  if (const auto* source = dynamic_cast<const TSQLExpressionItemsList*>(Source))
-    for (TSQLExpressionItem* item : source->Items) Add(item ? item->Clone() : nullptr);
+  const auto* source = dynamic_cast<const TSQLExpressionItemsList*>(Source);
+  if (!source || source == this) return;
+  for (TSQLExpressionItem* item : std::exchange(Items, {})) FreeNode(item);
+  for (TSQLExpressionItem* item : source->Items) Add(item ? item->Clone() : nullptr);
 }
 
 void TSQLExpressionItemsList::GetMyChildren(TastChildList& List) {

@@ -174,12 +174,7 @@ bool TastNode::EditProps(TObject* Owner) {
   bool accepted = false;
   try {
     accepted = Extender ? Extender->EditPropsForNode(copy, Owner) : EditPropsInternal(copy, Owner);
-    if (accepted) {
-      // Assign expects a fresh target: drop the items a list node would
-      // otherwise keep in front of the edited ones.
-      if (auto* list = dynamic_cast<TastNodeWithList*>(this)) list->Clear();
-      Assign(copy);
-    }
+    if (accepted) Assign(copy);
   } catch (...) {
     FreeNode(copy);
     throw;
@@ -196,8 +191,10 @@ TastNodeWithList::~TastNodeWithList() {
 
 void TastNodeWithList::Assign(const TPersistent* Source) {
   TastNode::Assign(Source);
-  if (const auto* source = dynamic_cast<const TastNodeWithList*>(Source))
-    for (TastNode* item : source->Items) Add(item ? item->Clone() : nullptr);
+  const auto* source = dynamic_cast<const TastNodeWithList*>(Source);
+  if (!source || source == this) return;
+  Clear();
+  for (TastNode* item : source->Items) Add(item ? item->Clone() : nullptr);
 }
 
 void TastNodeWithList::GetMyChildren(TastChildList& List) {

@@ -60,6 +60,9 @@ class TastNode : public TastExtender {
 
   // Chooses the extender once the node has its final class.
   void AfterConstruction() override;
+  // Copies Source into this node when it is of this node's class: values,
+  // and copies of owned sub-nodes and list items in place of this node's own
+  // (a sub-node that Source lacks is left as it is).
   void Assign(const TPersistent* Source) override;
   void GetMyChildren(TastChildList& List) override;
   virtual bool EditPropsInternal(TastNode* Node, TObject* Owner);

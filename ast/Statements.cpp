@@ -291,9 +291,10 @@ TSQLSubQueryExpressions::~TSQLSubQueryExpressions() { FreeAll(Items); }
 
 void TSQLSubQueryExpressions::Assign(const TPersistent* Source) {
   TSQLSubQueryExpression::Assign(Source);
-  if (const auto* source = dynamic_cast<const TSQLSubQueryExpressions*>(Source))
-    for (TSQLSubQueryExpression* member : source->Items)
-      Add(static_cast<TSQLSubQueryExpression*>(member->Clone()));
+  const auto* source = dynamic_cast<const TSQLSubQueryExpressions*>(Source);
+  if (!source || source == this) return;
+  FreeAll(Items);
+  for (TSQLSubQueryExpression* member : source->Items) Add(static_cast<TSQLSubQueryExpression*>(member->Clone()));
 }
 
 void TSQLSubQueryExpressions::GetMyChildren(TastChildList& List) {
@@ -621,8 +622,10 @@ TSQLFromItem::~TSQLFromItem() { FreeAll(Items); }
 
 void TSQLFromItem::Assign(const TPersistent* Source) {
   TSQLFromSource::Assign(Source);
-  if (const auto* source = dynamic_cast<const TSQLFromItem*>(Source))
-    for (TSQLFromSource* item : source->Items) Add(static_cast<TSQLFromSource*>(item->Clone()));
+  const auto* source = dynamic_cast<const TSQLFromItem*>(Source);
+  if (!source || source == this) return;
+  FreeAll(Items);
+  for (TSQLFromSource* item : source->Items) Add(static_cast<TSQLFromSource*>(item->Clone()));
 }
 
 void TSQLFromItem::GetMyChildren(TastChildList& List) {

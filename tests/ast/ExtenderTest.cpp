@@ -32,6 +32,16 @@ class TThirdExtender : public TMarkingExtender {
   VNAST_NODE(TThirdExtender, TMarkingExtender)
 };
 
+// Edits a list by appending a constant to the edited copy.
+class TAppendingEditor : public TastExtender {
+  VNAST_NODE(TAppendingEditor, TastExtender)
+
+  bool EditPropsForNode(TastNode* Node, TObject*) override {
+    static_cast<TSQLExpressionsList*>(Node)->Add(TSQLExpressionConstant::Create(SyntaxProvider, Variant("9")));
+    return true;
+  }
+};
+
 const ClassRef* ExtenderOf(TastNode* Node) { return Node->Extender ? Node->Extender->ClassType() : nullptr; }
 
 TEST(Extenders, NearestRegistrationWins) {
@@ -106,6 +116,18 @@ TEST(Extenders, StateIsCopiedAndListedFirst) {
   node->UpdateExtender();
   EXPECT_EQ(node->Extender, nullptr);
   EXPECT_FALSE(node->EditProps(nullptr));
+}
+
+// An accepted edit replaces the node's content by the edited copy's.
+TEST(Extenders, AcceptedEditReplacesTheContent) {
+  TTestSyntaxProvider provider;
+  provider.RegisterExtender(TSQLExpressionsList::StaticClass(), TAppendingEditor::StaticClass());
+  TreeMaker m(&provider);
+  NodePtr<TSQLExpressionsList> list(TSQLExpressionsList::Create(&provider));
+  list->Add(m.Num("1"));
+  list->Add(m.Num("2"));
+  EXPECT_TRUE(list->EditProps(nullptr));
+  EXPECT_EQ(SingleLine(list.get()), "1, 2, 9");
 }
 
 }  // namespace
