@@ -165,8 +165,7 @@ TastNode* TastNode::Clone() {
 }
 
 std::string TastNode::GetSimpleSQL() {
-  BuildSQL(ResetSimpleTextBuilder(), false);
-  return SimpleTextBuilderContent();
+  return SimpleText([this](TSQLBuilder* Builder) { BuildSQL(Builder, false); });
 }
 
 bool TastNode::EditProps(TObject* Owner) {

@@ -5,25 +5,38 @@
 
 namespace {
 
-// The shared stream and the builder over it, made on first use and freed at
-// program end in the reverse order.
-struct SimpleTextState {
+// A stream with a plain-text builder over it; the builder is freed first.
+struct PlainTextOutput {
   TStringStream Stream;
   TSQLBuilderPlainText* Builder = TSQLBuilderPlainText::Create(&Stream);
-  ~SimpleTextState() { Builder->Free(); }
+  bool Busy = false;
+  ~PlainTextOutput() { Builder->Free(); }
 };
 
-SimpleTextState& State() {
-  static SimpleTextState state;
-  return state;
+// The shared output, made on first use and freed at program end.
+PlainTextOutput& Shared() {
+  static PlainTextOutput shared;
+  return shared;
+}
+
+std::string PrintInto(PlainTextOutput& Output, const std::function<void(TSQLBuilder*)>& Print) {
+  Output.Busy = true;
+  try {
+    Output.Builder->ResetBuilder();
+    Print(Output.Builder);
+  } catch (...) {
+    Output.Busy = false;
+    throw;
+  }
+  Output.Busy = false;
+  return Output.Stream.DataString();
 }
 
 }  // namespace
 
-TSQLBuilderPlainText* ResetSimpleTextBuilder() {
-  TSQLBuilderPlainText* builder = State().Builder;
-  builder->ResetBuilder();
-  return builder;
+std::string SimpleText(const std::function<void(TSQLBuilder* Builder)>& Print) {
+  PlainTextOutput& shared = Shared();
+  if (!shared.Busy) return PrintInto(shared, Print);
+  PlainTextOutput own;
+  return PrintInto(own, Print);
 }
-
-std::string SimpleTextBuilderContent() { return State().Stream.DataString(); }

@@ -1,15 +1,15 @@
 #pragma once
 // The process-wide single-line text builder behind GetSimpleSQL and the other
 // single-line operations: one in-memory stream with one plain-text builder
-// over it. Not re-entrant: no node may ask for a simple text while it is
-// being printed through this builder.
+// over it. A request made while that builder is printing (a node that asks
+// for a single-line text while it is printed) gets a builder of its own, so
+// the outer text is never disturbed.
 
+#include <functional>
 #include <string>
 
-class TastNode;
-class TSQLBuilderPlainText;
+class TSQLBuilder;
 
-// The shared builder, reset and ready for one single-line print.
-TSQLBuilderPlainText* ResetSimpleTextBuilder();
-// The whole text written into the shared builder since its reset.
-std::string SimpleTextBuilderContent();
+// Resets the shared builder, lets Print write into it on one line, and
+// returns everything written.
+std::string SimpleText(const std::function<void(TSQLBuilder* Builder)>& Print);

@@ -179,8 +179,7 @@ void TSQLSubQueryExpression::BuildUnionOperator(TSQLBuilder* Builder) {
 }
 
 std::string TSQLSubQueryExpression::GetSimpleUnionOperator() {
-  BuildUnionOperator(ResetSimpleTextBuilder());
-  return SimpleTextBuilderContent();
+  return SimpleText([this](TSQLBuilder* Builder) { BuildUnionOperator(Builder); });
 }
 
 // ---- SELECT block ---------------------------------------------------------------------
@@ -490,8 +489,7 @@ void TSQLFromSource::BuildJoinOperator(TSQLBuilder* Builder, bool MultiLine) {
 }
 
 std::string TSQLFromSource::GetSimpleExpression() {
-  BuildExpression(ResetSimpleTextBuilder(), false);
-  return SimpleTextBuilderContent();
+  return SimpleText([this](TSQLBuilder* Builder) { BuildExpression(Builder, false); });
 }
 
 bool TSQLFromSource::IsFieldListUnknown() const { return FieldsIncomplete || Fields.Count() == 0; }

@@ -105,6 +105,24 @@ TEST(SQLBuilder, ResetTruncatesOlderText) {
   builder->Free();
 }
 
+// Appends the single-line text of its operator's left operand while printing.
+class TNestedTextExtender : public TastExtender {
+  VNAST_NODE(TNestedTextExtender, TastExtender)
+
+  void BuildSQLForNode(TastNode* Node, TSQLBuilder* Builder, bool MultiLine) override {
+    TastExtender::BuildSQLForNode(Node, Builder, MultiLine);
+    Builder->WriteSymbol("[" + static_cast<TSQLExpressionOperatorBinary*>(Node)->Expression->GetSimpleSQL() + "]");
+  }
+};
+
+TEST(SQLBuilder, SimpleTextRequestedWhilePrintingOnOneLine) {
+  TTestSyntaxProvider provider;
+  provider.RegisterExtender(TSQLExpressionOperatorBinary::StaticClass(), TNestedTextExtender::StaticClass());
+  TreeMaker m(&provider);
+  NodePtr<TSQLExpressionItem> sum(m.Bin(m.Col({"a"}), "+", m.Col({"b"})));
+  EXPECT_EQ(SingleLine(sum.get()), "a+b[a]");
+}
+
 TEST(SQLBuilder, SimpleTextOfOneNodeDoesNotCarryTheLastOne) {
   TTestSyntaxProvider provider;
   TreeMaker m(&provider);
