@@ -22,6 +22,13 @@ QEvent::Type TMessageEvent::EventType()
 
 namespace {
 
+// Native Qt controls do their own input handling after ours; our own widgets
+// consume their events (Qt would pass an ignored event on to the parent).
+bool IsNative(IControlWidget* w)
+{
+    return w->Role() == TWidgetRole::Whole && !dynamic_cast<TCustomControl*>(w->Control());
+}
+
 TPoint LocalPoint(const QMouseEvent* e)
 {
     const QPoint p = e->position().toPoint();
@@ -99,6 +106,7 @@ void TWidgetDispatch::Paint(IControlWidget* w, QPaintEvent*, const Inherited& in
 void TWidgetDispatch::MousePress(IControlWidget* w, QMouseEvent* e, const Inherited& inherited)
 {
     TWinControl* control = w->Control();
+    const bool native = IsNative(w);
     const TPoint local = LocalPoint(e);
     TShiftState shift = ShiftStateOf(e->modifiers(), e->buttons());
     const TMouseButton button = ToButton(e->button());
@@ -131,13 +139,15 @@ void TWidgetDispatch::MousePress(IControlWidget* w, QMouseEvent* e, const Inheri
         }
         target->MouseDown(button, shift, p.X, p.Y);
     });
-    if (passOn && w->Control())
+    e->accept();
+    if (passOn && native && w->Control())
         inherited();
 }
 
 void TWidgetDispatch::MouseMove(IControlWidget* w, QMouseEvent* e, const Inherited& inherited)
 {
     TWinControl* control = w->Control();
+    const bool native = IsNative(w);
     const TPoint local = LocalPoint(e);
     const TShiftState shift = ShiftStateOf(e->modifiers(), e->buttons());
     CallGuarded(control, [&] {
@@ -177,13 +187,15 @@ void TWidgetDispatch::MouseMove(IControlWidget* w, QMouseEvent* e, const Inherit
         const TPoint p = ToTarget(control, target, local);
         target->MouseMove(shift, p.X, p.Y);
     });
-    if (w->Control())
+    e->accept();
+    if (native && w->Control())
         inherited();
 }
 
 void TWidgetDispatch::MouseRelease(IControlWidget* w, QMouseEvent* e, const Inherited& inherited)
 {
     TWinControl* control = w->Control();
+    const bool native = IsNative(w);
     const TPoint local = LocalPoint(e);
     // The released button is no longer part of the shift state.
     const TShiftState shift = ShiftStateOf(e->modifiers(), e->buttons());
@@ -237,13 +249,15 @@ void TWidgetDispatch::MouseRelease(IControlWidget* w, QMouseEvent* e, const Inhe
                     break;
         }
     });
-    if (passOn && w->Control())
+    e->accept();
+    if (passOn && native && w->Control())
         inherited();
 }
 
 void TWidgetDispatch::MouseDoubleClick(IControlWidget* w, QMouseEvent* e, const Inherited& inherited)
 {
     TWinControl* control = w->Control();
+    const bool native = IsNative(w);
     const TPoint local = LocalPoint(e);
     const TShiftState shift = ShiftStateOf(e->modifiers(), e->buttons());
     const TMouseButton button = ToButton(e->button());
@@ -271,11 +285,12 @@ void TWidgetDispatch::MouseDoubleClick(IControlWidget* w, QMouseEvent* e, const 
         TShiftState doubled = shift;
         target->MouseDown(button, doubled.Include(ssDouble), p.X, p.Y);
     });
+    e->accept();
     if (asPress && w->Control()) {
         MousePress(w, e, inherited);
         return;
     }
-    if (w->Control())
+    if (native && w->Control())
         inherited();
 }
 
