@@ -21,12 +21,10 @@ TSQLExpressionItem* RandomConditionMaker::Condition(int Depth) { return Conditio
 
 TSQLExpressionItem* RandomConditionMaker::Condition(int Depth, Place Where) {
   if (Depth <= 0 || Chance(30)) return Chance(10) ? Bracketed(Predicate()) : Predicate();
-  switch (Pick(5)) {
+  switch (Pick(3)) {
     case 0:
-    case 1:
       return Collection(Depth, true, Where);
-    case 2:
-    case 3:
+    case 1:
       return Collection(Depth, false, Where);
     default: {
       TSQLExpressionItem* negation = TSQLExpressionNot::Create(P, Condition(Depth - 1, Place::UnderNot));

@@ -1,8 +1,8 @@
 #include "ThreeValuedEvaluator.h"
 
 #include <optional>
+#include <set>
 #include <stdexcept>
-#include <variant>
 
 #include "ast/vnAST.h"
 #include "platform/core/Strings.h"
@@ -14,8 +14,19 @@ const std::vector<std::optional<long>> kIntDomain = {std::nullopt, 1, 2};
 const std::vector<std::optional<std::string>> kTextDomain = {std::nullopt, "a", "ab", "b"};
 constexpr int kExistsAtoms = 2;  // t1, t2
 
-// A value under one assignment: NULL, an integer or a text.
-using Value = std::variant<std::monostate, long, std::string>;
+// A value under one assignment: NULL, an integer or a text. Texts are kept
+// once for the whole program, so values copy cheaply.
+struct Value {
+  enum Kind : std::uint8_t { Null, Int, Text } Kind = Null;
+  long Number = 0;
+  const std::string* Chars = nullptr;
+
+  static Value Of(long N) { return Value{Int, N, nullptr}; }
+  static Value Of(const std::string& S) {
+    static std::set<std::string> texts;
+    return Value{Text, 0, &*texts.insert(S).first};
+  }
+};
 using Column = std::vector<Value>;
 
 struct Assignment {
@@ -61,9 +72,9 @@ Truth FromBool(bool b) { return b ? Truth::True : Truth::False; }
 
 // Three-valued comparison; values of different kinds are a generator fault.
 Truth Compare(const Value& x, const std::string& Op, const Value& y) {
-  if (std::holds_alternative<std::monostate>(x) || std::holds_alternative<std::monostate>(y)) return Truth::Unknown;
-  if (x.index() != y.index()) throw std::logic_error("comparison of an integer with a text");
-  const int order = x < y ? -1 : (y < x ? 1 : 0);
+  if (x.Kind == Value::Null || y.Kind == Value::Null) return Truth::Unknown;
+  if (x.Kind != y.Kind) throw std::logic_error("comparison of an integer with a text");
+  const int order = x.Kind == Value::Int ? (x.Number > y.Number) - (x.Number < y.Number) : x.Chars->compare(*y.Chars);
   if (Op == "=") return FromBool(order == 0);
   if (Op == "<>") return FromBool(order != 0);
   if (Op == "<") return FromBool(order < 0);
@@ -118,10 +129,10 @@ class Evaluator {
     Column values;
     for (const Assignment& a : U) {
       if (name == "s") {
-        values.push_back(a.Text ? Value(*a.Text) : Value());
+        values.push_back(a.Text ? Value::Of(*a.Text) : Value());
       } else if (name.size() == 1 && name[0] >= 'a' && name[0] < 'a' + kIntColumns) {
         const auto& v = a.Ints[name[0] - 'a'];
-        values.push_back(v ? Value(*v) : Value());
+        values.push_back(v ? Value::Of(*v) : Value());
       } else {
         Refuse(E, "column");
       }
@@ -132,8 +143,8 @@ class Evaluator {
   static Value Literal(TSQLExpressionConstant* E) {
     const std::string text = VarToStr(E->Value);
     if (AnsiUpperCase(text) == "NULL") return Value();
-    if (text.size() >= 2 && text.front() == '\'' && text.back() == '\'') return text.substr(1, text.size() - 2);
-    return std::stol(text);
+    if (text.size() >= 2 && text.front() == '\'' && text.back() == '\'') return Value::Of(text.substr(1, text.size() - 2));
+    return Value::Of(std::stol(text));
   }
 
   TruthTable Collection(TSQLExpressionLogicalCollection* E) {
@@ -157,7 +168,7 @@ class Evaluator {
 
   TruthTable IsNull(TSQLExpressionIsNull* E) {
     TruthTable result;
-    for (const Value& v : ValueOf(E->Expression)) result.push_back(FromBool(std::holds_alternative<std::monostate>(v)));
+    for (const Value& v : ValueOf(E->Expression)) result.push_back(FromBool(v.Kind == Value::Null));
     return Negated(std::move(result), E->Negated);
   }
 
@@ -186,9 +197,12 @@ class Evaluator {
     const Column pattern = ValueOf(E->Pattern);
     TruthTable result;
     for (std::size_t k = 0; k < x.size(); ++k) {
-      const auto* text = std::get_if<std::string>(&x[k]);
-      const auto* mask = std::get_if<std::string>(&pattern[k]);
-      result.push_back(text && mask ? FromBool(Like(*text, *mask)) : Truth::Unknown);
+      if (x[k].Kind == Value::Null || pattern[k].Kind == Value::Null)
+        result.push_back(Truth::Unknown);
+      else if (x[k].Kind != Value::Text || pattern[k].Kind != Value::Text)
+        throw std::logic_error("LIKE over an integer");
+      else
+        result.push_back(FromBool(Like(*x[k].Chars, *pattern[k].Chars)));
     }
     return Negated(std::move(result), E->Negated);
   }
