@@ -22,11 +22,7 @@ void TvnBaseSyntaxProvider::AfterConstruction() {
   ASTSyntaxProvider = CreateASTSyntaxProvider();
 }
 
-void TvnBaseSyntaxProvider::Destroy() {
-  QueryBuilders.clear();
-  FreeAndNil(ASTSyntaxProvider);
-  inherited::Destroy();
-}
+TvnBaseSyntaxProvider::~TvnBaseSyntaxProvider() { FreeAndNil(ASTSyntaxProvider); }
 
 std::string TvnBaseSyntaxProvider::GetQuoteBegin() { return ASTSyntaxProvider->GetQuoteBegin(); }
 std::string TvnBaseSyntaxProvider::GetQuoteEnd() { return ASTSyntaxProvider->GetQuoteEnd(); }

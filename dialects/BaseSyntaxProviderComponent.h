@@ -28,9 +28,11 @@ class TvnBaseSyntaxProvider : public TComponent {
 
   // Creates ASTSyntaxProvider through CreateASTSyntaxProvider.
   void AfterConstruction() override;
-  // Frees the registration list (the controls are not called) and the
-  // tree-level provider; trees built with it must be gone by then.
-  void Destroy() override;
+  // Frees the tree-level provider once the component-removal notices have
+  // been delivered, so a connected control can still free the trees it built
+  // with it when it learns that the component goes away. The registered
+  // controls are not called.
+  ~TvnBaseSyntaxProvider() override;
 
   // The tree-level provider, owned; nodes for this dialect are created for it.
   TastSyntaxProvider* ASTSyntaxProvider = nullptr;

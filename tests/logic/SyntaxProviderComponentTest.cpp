@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "LogicTestSupport.h"
@@ -54,6 +55,38 @@ TEST_F(SQL92Component, IsCreatedByClassNameAsAFormFileDoes) {
   EXPECT_NE(static_cast<TvnSQL92SyntaxProvider*>(created)->ASTSyntaxProvider, nullptr);
   EXPECT_EQ(owner->ComponentCount(), 1);
   owner->Free();
+}
+
+// A control on the same form as the provider: when it learns that the
+// provider goes away it frees a tree built for the provider's dialect.
+class TreeHoldingControl : public TComponent {
+  VN_CLASS(TreeHoldingControl, TComponent)
+ public:
+  using TComponent::TComponent;
+  TvnBaseSyntaxProvider* Provider = nullptr;
+  TSQLExpressionItem* Tree = nullptr;
+  bool Notified = false;
+
+  void Notification(TComponent* AComponent, TOperation Operation) override {
+    TComponent::Notification(AComponent, Operation);
+    if (Operation != opRemove || AComponent != Provider) return;
+    Notified = true;
+    ASSERT_NE(Provider->ASTSyntaxProvider, nullptr);
+    FreeNode(std::exchange(Tree, Provider->ParseLogicalExpression("a = 1", nullptr, true)));
+    FreeNode(std::exchange(Tree, nullptr));
+  }
+};
+
+TEST_F(SQL92Component, DialectOutlivesTheRemovalNotice) {
+  TComponent* form = TComponent::Create(nullptr);
+  auto* provider = TvnSQL92SyntaxProvider::Create(form);
+  auto* control = TreeHoldingControl::Create(form);
+  control->Provider = provider;
+  control->Tree = provider->ParseLogicalExpression("b = 2", nullptr, true);
+  provider->Free();
+  EXPECT_TRUE(control->Notified);
+  EXPECT_EQ(control->Tree, nullptr);
+  form->Free();
 }
 
 TEST_F(SQL92Component, BaseComponentAloneIsAbstract) {
