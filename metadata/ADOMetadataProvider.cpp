@@ -8,6 +8,7 @@
 #include "ast/Names.h"
 #include "metadata/MetadataRelation.h"
 #include "metadata/UpdateBracket.h"
+#include "platform/core/TypInfo.h"
 #include "platform/db/ADODB.h"
 
 namespace {
@@ -49,6 +50,10 @@ void ReadRelations(TADODataSet* rows, TSQLDatabaseObject* tableName, TObjectList
 }
 
 }  // namespace
+
+VN_PUBLISHED(TvnADOMetadataProvider) {
+    props.Reference("Connection", &TvnADOMetadataProvider::Connection, &TvnADOMetadataProvider::SetConnection);
+}
 
 void TvnADOMetadataProvider::Destroy() {
     SetConnection(nullptr);

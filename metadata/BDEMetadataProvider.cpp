@@ -3,7 +3,12 @@
 #include <memory>
 
 #include "metadata/UpdateBracket.h"
+#include "platform/core/TypInfo.h"
 #include "platform/db/DBTables.h"
+
+VN_PUBLISHED(TvnBDEMetadataProvider) {
+    props.Reference("Connection", &TvnBDEMetadataProvider::Connection, &TvnBDEMetadataProvider::SetConnection);
+}
 
 void TvnBDEMetadataProvider::Destroy() {
     SetConnection(nullptr);

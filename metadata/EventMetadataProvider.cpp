@@ -1,6 +1,14 @@
 #include "metadata/EventMetadataProvider.h"
 
 #include "metadata/UpdateBracket.h"
+#include "platform/core/TypInfo.h"
+
+VN_PUBLISHED(TvnEventMetadataProvider) {
+    props.Event("OnGetTableNames", &TvnEventMetadataProvider::OnGetTableNames);
+    props.Event("OnGetViewNames", &TvnEventMetadataProvider::OnGetViewNames);
+    props.Event("OnGetSQLFieldNames", &TvnEventMetadataProvider::OnGetSQLFieldNames);
+    props.Event("OnGetTableRelations", &TvnEventMetadataProvider::OnGetTableRelations);
+}
 
 namespace {
 

@@ -2,16 +2,16 @@
 // The metadata provider for applications that obtain metadata in their own way: each
 // question empties the list the answer goes into and calls the application's handler.
 // Without a handler the answer is an empty list.
-#include <functional>
 #include <string>
 
 #include "metadata/BaseMetadataProvider.h"
+#include "platform/core/Events.h"
 
-using TvnGetObjectNamesEvent = std::function<void(TvnBaseMetadataProvider* Sender, TStrings* Names, bool System)>;
+using TvnGetObjectNamesEvent = TEvent<void(TvnBaseMetadataProvider* Sender, TStrings* Names, bool System)>;
 using TvnGetSQLFieldNamesEvent =
-    std::function<void(TvnBaseMetadataProvider* Sender, const std::string& SQL, TStrings* FieldNames)>;
+    TEvent<void(TvnBaseMetadataProvider* Sender, const std::string& SQL, TStrings* FieldNames)>;
 using TvnGetTableRelationsEvent =
-    std::function<void(TvnBaseMetadataProvider* Sender, TSQLDatabaseObject* TableName, TObjectList* Relations)>;
+    TEvent<void(TvnBaseMetadataProvider* Sender, TSQLDatabaseObject* TableName, TObjectList* Relations)>;
 
 class TvnEventMetadataProvider : public TvnBaseMetadataProvider {
     VN_CLASS(TvnEventMetadataProvider, TvnBaseMetadataProvider)

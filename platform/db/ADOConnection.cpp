@@ -1,5 +1,6 @@
 #include "platform/db/ADOConnection.h"
 
+#include "platform/core/TypInfo.h"
 #include "platform/db/ADODataSet.h"
 #include "platform/db/DBErrors.h"
 #include "platform/db/OdbcCatalog.h"
@@ -9,6 +10,10 @@
 struct TADOConnection::Handle {
     odbc::ConnectionHandle Connection{odbc::Environment()};
 };
+
+VN_PUBLISHED(TADOConnection) {
+    props.String("ConnectionString", &TADOConnection::ConnectionString, &TADOConnection::SetConnectionString);
+}
 
 TADOConnection::TADOConnection(TComponent* AOwner) : TComponent(AOwner) {}
 

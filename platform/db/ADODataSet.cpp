@@ -1,6 +1,13 @@
 #include "platform/db/ADODataSet.h"
 
+#include "platform/core/TypInfo.h"
 #include "platform/db/ADOConnection.h"
+
+VN_PUBLISHED(TADODataSet) {
+    props.Reference("Connection", &TADODataSet::Connection, &TADODataSet::SetConnection);
+    props.String("CommandText", &TADODataSet::CommandText, &TADODataSet::SetCommandText);
+    props.String("Sort", &TADODataSet::Sort, &TADODataSet::SetSort);
+}
 
 void TADODataSet::Destroy() {
     SetConnection(nullptr);

@@ -2,6 +2,7 @@
 
 #include <sqlite3.h>
 
+#include "platform/core/TypInfo.h"
 #include "platform/db/DBErrors.h"
 #include "platform/db/Session.h"
 
@@ -9,6 +10,10 @@ void CheckEngine(sqlite3* db, int result) {
     if (result == SQLITE_OK || result == SQLITE_ROW || result == SQLITE_DONE) return;
     const char* message = db ? sqlite3_errmsg(db) : sqlite3_errstr(result);
     throw EDBEngineError(message ? message : sqlite3_errstr(result), result);
+}
+
+VN_PUBLISHED(TDatabase) {
+    props.String("DatabaseName", &TDatabase::DatabaseName, &TDatabase::SetDatabaseName);
 }
 
 TDatabase::TDatabase(TComponent* AOwner) : TComponent(AOwner) {}

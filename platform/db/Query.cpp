@@ -4,6 +4,7 @@
 
 #include <memory>
 
+#include "platform/core/TypInfo.h"
 #include "platform/db/DBErrors.h"
 #include "platform/db/Database.h"
 #include "platform/db/Session.h"
@@ -30,6 +31,10 @@ TFieldType FieldTypeOf(const char* declaredType) {
 }
 
 }  // namespace
+
+VN_PUBLISHED(TQuery) {
+    props.String("DatabaseName", &TQuery::DatabaseName, &TQuery::SetDatabaseName);
+}
 
 TQuery::TQuery(TComponent* AOwner) : TDataSet(AOwner), FSQL(TStringList::Create()) {}
 
