@@ -126,4 +126,26 @@ TEST_F(SimplifyTree, TakeItemsFromMovesItemsAndBracketsCollectionsItNegates) {
   EXPECT_EQ(target->GetCount(), 5);
 }
 
+// An extender with state, to see that De Morgan's new collection takes it over.
+class TCollectionMark : public TastExtender {
+  VNAST_NODE(TCollectionMark, TastExtender)
+  std::string Mark;
+
+  void Assign(const TPersistent* Source) override {
+    TastExtender::Assign(Source);
+    if (const auto* source = dynamic_cast<const TCollectionMark*>(Source)) Mark = source->Mark;
+  }
+};
+
+TEST(SimplifyLogicalExpression, DeMorganKeepsTheCollectionExtenderState) {
+  TastSQL92SyntaxProvider provider;
+  provider.RegisterExtender(TSQLExpressionLogicalCollection::StaticClass(), TCollectionMark::StaticClass());
+  NodePtr<TSQLExpressionItem> condition(provider.ParseLogicalExpression("NOT (a=1 AND b=2)", true));
+  TSQLExpressionItem* collection = CoreOfExpression(static_cast<TSQLExpressionNot*>(condition.get())->Expression);
+  static_cast<TCollectionMark*>(collection->Extender)->Mark = "kept";
+  NodePtr<TSQLExpressionItem> simplified(SimplifyLogicalExpression(condition.release()));
+  ASSERT_TRUE(Is<TSQLExpressionOr>(simplified.get()));
+  EXPECT_EQ(static_cast<TCollectionMark*>(simplified->Extender)->Mark, "kept");
+}
+
 }  // namespace

@@ -70,7 +70,7 @@ Truth FromBool(bool b) { return b ? Truth::True : Truth::False; }
                          Node->GetSimpleSQL());
 }
 
-// Three-valued comparison; values of different kinds are a generator fault.
+// Three-valued comparison; values of different kinds mean the generator went wrong.
 Truth Compare(const Value& x, const std::string& Op, const Value& y) {
   if (x.Kind == Value::Null || y.Kind == Value::Null) return Truth::Unknown;
   if (x.Kind != y.Kind) throw std::logic_error("comparison of an integer with a text");
