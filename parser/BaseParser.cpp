@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <stdexcept>
 
+#include "platform/core/AbstractStrings.h"
+
 TvnBaseParser::TvnBaseParser(TvnBaseScanner* scanner, TastSyntaxProvider* syntaxProvider)
     : Scanner(scanner), SyntaxProvider(syntaxProvider) {}
 
@@ -51,10 +53,8 @@ bool TvnBaseParser::CheckLANotToken(TvnWayList& ways, std::initializer_list<int3
   return KeepWays(ways, *Scanner, [kinds](const TvnToken& t) { return !IsIntInArray(t.kind, kinds); });
 }
 
-bool TvnBaseParser::CheckLANotIn(TvnWayList& ways, const std::vector<std::string>& strings) {
-  return KeepWays(ways, *Scanner, [&strings](const TvnToken& t) {
-    return std::find(strings.begin(), strings.end(), t.val) == strings.end();
-  });
+bool TvnBaseParser::CheckLANotIn(TvnWayList& ways, const TStrings& strings) {
+  return KeepWays(ways, *Scanner, [&strings](const TvnToken& t) { return strings.IndexOf(t.val) < 0; });
 }
 
 bool TvnBaseParser::IsIntInArray(int32_t value, std::initializer_list<int32_t> array) {

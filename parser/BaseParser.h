@@ -74,8 +74,9 @@ class TvnBaseParser {
   // Keeps the ways whose next token is not of kind (not in kinds).
   bool CheckLANotToken(TvnWayList& ways, int32_t kind);
   bool CheckLANotToken(TvnWayList& ways, std::initializer_list<int32_t> kinds);
-  // Keeps the ways whose next token's text is not in strings.
-  bool CheckLANotIn(TvnWayList& ways, const std::vector<std::string>& strings);
+  // Keeps the ways whose next token's text is not in strings (as the list's
+  // IndexOf finds it).
+  bool CheckLANotIn(TvnWayList& ways, const TStrings& strings);
   static bool IsIntInArray(int32_t value, std::initializer_list<int32_t> array);
   // Replaces every way by a new child record with this choice.
   static void AddWayNode(TvnWayList& ways, int32_t choice);
