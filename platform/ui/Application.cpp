@@ -5,6 +5,7 @@
 #include <QPalette>
 #include <QStyleFactory>
 #include <cstdio>
+#include <exception>
 
 #include "platform/ui/Colors.h"
 #include "platform/ui/DispatchGuard.h"
@@ -98,6 +99,8 @@ void TApplication::HandleMessage()
 
 void TApplication::HandleException(TObject* Sender)
 {
+    if (!std::current_exception())
+        return;
     try {
         throw;
     } catch (const EAbort&) {

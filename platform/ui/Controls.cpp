@@ -1205,7 +1205,8 @@ void TWinControl::SetFocus()
 {
     if (!CanFocus())
         throw EInvalidOperation("Cannot focus a disabled or invisible window");
-    QWidget* widget = ClientHandle();
+    // The outer widget passes the focus on to the client widget.
+    QWidget* widget = Handle();
     QWidget* window = widget->window();
     if (!window->isActiveWindow()) {
         window->activateWindow();
@@ -1216,7 +1217,7 @@ void TWinControl::SetFocus()
 
 bool TWinControl::Focused() const
 {
-    return FClientHandle && FClientHandle->hasFocus();
+    return (FClientHandle && FClientHandle->hasFocus()) || (FHandle && FHandle->hasFocus());
 }
 
 void TWinControl::SetTabStop(bool value)
@@ -1258,6 +1259,11 @@ void TWinControl::UpdateTabChain()
             QWidget::setTabOrder(previous, c->FClientHandle);
         previous = c->FClientHandle;
     }
+}
+
+void TWinControl::SetBevelKind(TBevelKind value)
+{
+    FBevelKind = value;
 }
 
 void TWinControl::SetCtl3D(bool value)
@@ -1340,6 +1346,10 @@ void TWinControl::WndProc(TMessage& Message)
         Message.WParam = static_cast<unsigned char>(key);
         break;
     }
+    case WM_NCPAINT:
+        if (FHandle)
+            FHandle->update();
+        break;
     case WM_NCLBUTTONDOWN:
         StartFrameTrack(this, static_cast<int>(Message.WParam), LParamToPoint(Message.LParam));
         break;

@@ -202,7 +202,7 @@ protected:
     void BeginAutoDrag();
     // Shows the control's menu for a right click at a screen point; false when
     // the control has none, so its parent may show one.
-    bool ContextPopupAt(TPoint screenPos);
+    virtual bool ContextPopupAt(TPoint screenPos);
 
     virtual void VisibleChanged();
     virtual void EnabledChanged();
@@ -313,6 +313,9 @@ public:
     void SetDoubleBuffered(bool value) { FDoubleBuffered = value; }
     bool Ctl3D() const { return FCtl3D; }
     void SetCtl3D(bool value);
+    // Kept for the form files; controls draw no bevel edges of their own.
+    TBevelKind BevelKind() const { return FBevelKind; }
+    void SetBevelKind(TBevelKind value);
     // True when the control consumes this key itself instead of letting the
     // form use it (Enter and Esc press the default and cancel buttons).
     virtual bool WantsKey(uint16_t key) const;
@@ -409,6 +412,7 @@ protected:
     bool FTabStop = false;
     bool FDoubleBuffered = false;
     bool FCtl3D = true;
+    TBevelKind FBevelKind = bkNone;
     bool FCreatingHandle = false;
     // The graphic child (or this control) that got the last mouse press.
     TControl* FMouseCapture = nullptr;

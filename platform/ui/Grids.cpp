@@ -923,6 +923,12 @@ void TCustomGrid::WndProc(TMessage& Message)
         Message.Result = 1;
         return;
     }
+    case WM_SETFOCUS:
+        // With the editor always shown, the focus goes on to it.
+        TCustomControl::WndProc(Message);
+        UpdateEdit();
+        Invalidate();
+        return;
     case WM_COMMAND:
         // The editor reports every change of its text (EN_CHANGE); the grid
         // takes the text over only at the commit points, not here.

@@ -4,6 +4,7 @@
 #include <QComboBox>
 #include <QFontMetrics>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPainter>
 #include <QPushButton>
 
@@ -179,6 +180,27 @@ void TCustomEdit::Change()
 {
     if (OnChange)
         OnChange(this);
+}
+
+bool TCustomEdit::ContextPopupAt(TPoint screenPos)
+{
+    if (TWinControl::ContextPopupAt(screenPos))
+        return true;
+    if (!FHandle)
+        return false;
+    QMenu* menu = Editor()->createStandardContextMenu();
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    menu->popup(QPoint(screenPos.X, screenPos.Y));
+    return true;
+}
+
+void TCustomEdit::WndProc(TMessage& Message)
+{
+    if (Message.Msg == WM_CONTEXTMENU) {
+        Message.Result = ContextPopupAt(LParamToPoint(Message.LParam)) ? 1 : 0;
+        return;
+    }
+    TWinControl::WndProc(Message);
 }
 
 void TCustomEdit::SetReadOnly(bool value)

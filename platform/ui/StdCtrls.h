@@ -73,9 +73,13 @@ public:
     int SelLength() const;
     void SetSelStart(int value);
     void SetSelLength(int value);
+    // WM_CONTEXTMENU (screen point in LParam) shows the edit's menu.
+    void WndProc(TMessage& Message) override;
     TNotifyHandler OnChange;
 
 protected:
+    // Without a PopupMenu the standard edit menu (undo, cut, copy, paste...) shows.
+    bool ContextPopupAt(TPoint screenPos) override;
     QWidget* CreateWidget() override;
     void InitWidget() override;
     void TextChanged() override;

@@ -206,6 +206,7 @@ void TWidgetDispatch::MouseRelease(IControlWidget* w, QMouseEvent* e, const Inhe
             const TRect ins = control->NonClientInsets();
             const TPoint origin = control->ClientOrigin();
             const TPoint screen{origin.X - ins.Left + local.X, origin.Y - ins.Top + local.Y};
+            Mouse->SetCursorPos(screen);
             const int hit = control->NonClientHitTest(local);
             const bool wasClose = gFrameTrack.Control == control && gFrameTrack.Hit == HTCLOSE;
             if (gFrameTrack.Control == control)
