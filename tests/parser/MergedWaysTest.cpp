@@ -71,6 +71,19 @@ TEST_P(MergedWays, StatementsAndMutationsGiveTheSameResult) {
   for (const std::string& text : Mutations(GetParam())) Compare(TvnParseEntry::Select, text);
 }
 
+// Mutated texts that still parse print to a fixed point with the same tree.
+TEST_P(MergedWays, MutationsThatParseSurviveARoundTrip) {
+  for (const std::string& text : Mutations(GetParam())) {
+    ParseOutcome first = Outcome(TvnParseEntry::Select, text);
+    if (!first.Ok) continue;
+    const std::string printed = Print(TvnParseEntry::Select, text);
+    ParseOutcome second = Outcome(TvnParseEntry::Select, printed);
+    ASSERT_TRUE(second.Ok) << text << " printed as " << printed;
+    EXPECT_EQ(second.Tree, first.Tree) << text << " printed as " << printed;
+    EXPECT_EQ(Print(TvnParseEntry::Select, printed), printed) << text;
+  }
+}
+
 INSTANTIATE_TEST_SUITE_P(Corpus, MergedWays, ::testing::ValuesIn(StatementCorpus()));
 
 // The ambiguous shapes that make ways multiply, through every entry point.
