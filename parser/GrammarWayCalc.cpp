@@ -5,21 +5,9 @@
 // order decides which complete parse is built.
 
 #include <algorithm>
-#include <limits>
 
 #include "parser/BaseParser.h"
-
-namespace {
-bool FitsInt32(const std::string& digits) {
-  long long value = 0;
-  for (char c : digits) {
-    if (c < '0' || c > '9') return false;
-    value = value * 10 + (c - '0');
-    if (value > std::numeric_limits<int32_t>::max()) return false;
-  }
-  return !digits.empty();
-}
-}  // namespace
+#include "platform/core/Strings.h"
 
 void TvnBaseParser::WayCalc(TvnWayList& ways, const TvnGrammarElement* e) {
   if (ways.empty()) return;
@@ -30,7 +18,8 @@ void TvnBaseParser::WayCalc(TvnWayList& ways, const TvnGrammarElement* e) {
         // A size beyond the 32-bit range fails like a wrong token.
         size_t kept = 0;
         for (TvnWayPoint* way : ways) {
-          if (FitsInt32(Scanner->GetToken(way->TokenIndex).val)) {
+          int value = 0;
+          if (TryStrToInt(Scanner->GetToken(way->TokenIndex).val, value)) {
             ways[kept++] = way;
             continue;
           }

@@ -17,6 +17,7 @@
 #include "ast/Statements.h"
 #include "parser/SQL92Grammar.h"
 #include "parser/SQL92Tokens.h"
+#include "platform/core/Strings.h"
 
 using namespace sql92;
 
@@ -27,12 +28,6 @@ struct NodeFree {
 };
 template <class T>
 using Owned = std::unique_ptr<T, NodeFree>;
-
-int32_t ToInt32(const std::string& digits) {
-  int64_t value = 0;
-  for (char c : digits) value = value * 10 + (c - '0');
-  return static_cast<int32_t>(value);  // the way calculation admitted only 32-bit values
-}
 
 class Builder {
  public:
@@ -681,10 +676,12 @@ class Builder {
       p_.Get(kind);
       type->AddName(std::string(KindText(kind)));
     };
+    // Sizes and scales are integer tokens within the 32-bit range: the way
+    // calculation admitted no other.
     auto size = [&] {
       p_.Get(syLParen);
       type->HasSize = true;
-      type->Size = ToInt32(p_.Get(_integer).val);
+      type->Size = StrToInt(p_.Get(_integer).val);
       p_.Get(syRParen);
     };
     auto zone = [&](int32_t withOrWithout) {
@@ -714,11 +711,11 @@ class Builder {
         word(form == 9 ? kwNumeric : kwDecimal);
         p_.Get(syLParen);
         type->HasSize = true;
-        type->Size = ToInt32(p_.Get(_integer).val);
+        type->Size = StrToInt(p_.Get(_integer).val);
         if (Taken()) {
           p_.Get(syComma);
           type->HasScale = true;
-          type->Scale = ToInt32(p_.Get(_integer).val);
+          type->Scale = StrToInt(p_.Get(_integer).val);
         }
         p_.Get(syRParen);
         break;
