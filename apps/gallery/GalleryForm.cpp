@@ -61,7 +61,7 @@ protected:
         const int left = ARect.Left + (ARect.Width() - CheckGlyphSize) / 2;
         const int top = ARect.Top + (ARect.Height() - CheckGlyphSize) / 2;
         DrawFrameControl(*Canvas(), Bounds(left, top, CheckGlyphSize, CheckGlyphSize), DFC_BUTTON,
-                         DFCS_BUTTONCHECK | (text == "1" ? DFCS_CHECKED : 0) | DFCS_FLAT);
+                         DFCS_BUTTONCHECK | (text == "1" ? unsigned(DFCS_CHECKED) : 0u) | DFCS_FLAT);
     }
 };
 

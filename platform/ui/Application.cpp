@@ -1,6 +1,8 @@
 #include "platform/ui/Application.h"
 
+#include <QDesktopServices>
 #include <QFont>
+#include <QUrl>
 #include <QMessageBox>
 #include <QPalette>
 #include <QStyleFactory>
@@ -120,6 +122,15 @@ void TApplication::ShowException(const std::string& message)
 {
     if (FErrorSink)
         FErrorSink(message);
+}
+
+void TApplication::ShellOpen(const std::string& target)
+{
+    if (FShellOpener) {
+        FShellOpener(target);
+        return;
+    }
+    QDesktopServices::openUrl(QUrl::fromUserInput(QString::fromStdString(target)));
 }
 
 void TApplication::SetMainForm(TCustomForm* form)

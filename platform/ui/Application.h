@@ -43,6 +43,13 @@ public:
     void SetModalHook(TModalHook hook) { FModalHook = std::move(hook); }
     const TModalHook& ModalHook() const { return FModalHook; }
 
+    // Asks the desktop to open a document or web address (a link label's
+    // text). Tests replace the opener; the default hands the target to the
+    // desktop's URL handler.
+    using TShellOpener = std::function<void(const std::string& target)>;
+    void SetShellOpener(TShellOpener opener) { FShellOpener = std::move(opener); }
+    void ShellOpen(const std::string& target);
+
     TCustomForm* MainForm() const { return FMainForm; }
     void SetMainForm(TCustomForm* form);
     bool Terminated() const { return FTerminated; }
@@ -58,6 +65,7 @@ public:
 private:
     TErrorSink FErrorSink;
     TModalHook FModalHook;
+    TShellOpener FShellOpener;
     TCustomForm* FMainForm = nullptr;
     bool FTerminated = false;
     std::string FTitle = "vnQueryBuilder";

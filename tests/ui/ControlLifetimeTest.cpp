@@ -1,6 +1,8 @@
 // Lifetime of controls: parent and owner kept apart, handles created and
 // released, notifications while things are freed, a control freed by its
 // own event handler.
+#include <QApplication>
+#include <QKeyEvent>
 #include <QPointer>
 #include <QWidget>
 
@@ -176,6 +178,24 @@ TEST_F(ControlLifetime, ControlFreedByItsOwnMouseHandler)
     EXPECT_EQ(Form->ControlCount(), 0);
     Application->ProcessMessages();
     EXPECT_TRUE(widget.isNull());
+}
+
+TEST_F(ControlLifetime, ControlFreedByItsOwnKeyHandlerWhileFocused)
+{
+    TProbeControl* victim = TProbeControl::Create(Form);
+    victim->SetParent(Form);
+    victim->SetTabStop(true);
+    victim->OnKeyDown = [](TObject* sender, uint16_t& key, TShiftState shift) {
+        if (key == VK_DELETE && shift.Empty())
+            sender->Free();
+    };
+    victim->SetFocus();
+    QPointer<QWidget> client = victim->ClientHandle();
+    QKeyEvent press(QEvent::KeyPress, Qt::Key_Delete, Qt::NoModifier);
+    QApplication::sendEvent(client, &press);
+    EXPECT_EQ(Form->ControlCount(), 0);
+    Application->ProcessMessages();
+    EXPECT_TRUE(client.isNull());
 }
 
 TEST_F(ControlLifetime, ControlFreedByItsOwnPostedMessage)
