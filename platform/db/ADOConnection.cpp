@@ -45,6 +45,7 @@ void TADOConnection::Open() {
 
 void TADOConnection::Close() {
     if (!FHandle) return;
+    // Closing cannot fail in a way the caller could act on: the handle is released in any case.
     SQLDisconnect(FHandle->Connection.Get());
     FHandle.reset();
 }

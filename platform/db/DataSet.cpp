@@ -26,11 +26,6 @@ void TDataSet::Next() {
     if (!Eof()) ++FRecNo;
 }
 
-TField* TDataSet::Fields(int index) const {
-    if (index < 0 || index >= FieldCount()) throw EListError("List index out of bounds (" + IntToStr(index) + ")");
-    return FFields[size_t(index)].get();
-}
-
 TField* TDataSet::FindField(std::string_view name) const {
     for (const auto& field : FFields)
         if (SameText(field->FieldName(), name)) return field.get();

@@ -27,8 +27,6 @@ public:
     bool IsEmpty() const noexcept { return FRows.Rows.empty(); }
     int RecordCount() const noexcept { return int(FRows.Rows.size()); }
 
-    int FieldCount() const noexcept { return int(FFields.size()); }
-    TField* Fields(int index) const;
     // The field named Name (compared without case), or nullptr.
     TField* FindField(std::string_view name) const;
     // As FindField, but raises EDatabaseError "Field 'Name' not found" for an unknown name.

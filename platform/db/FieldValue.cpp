@@ -1,22 +1,6 @@
 #include "platform/db/FieldValue.h"
 
 #include <charconv>
-#include <cstdio>
-#include <cstdlib>
-
-bool IsNumericFieldType(TFieldType type) {
-    switch (type) {
-    case ftSmallint:
-    case ftInteger:
-    case ftLargeint:
-    case ftBoolean:
-    case ftFloat:
-    case ftBCD:
-        return true;
-    default:
-        return false;
-    }
-}
 
 std::string TFieldValue::AsString() const {
     if (const auto* i = std::get_if<long long>(&FValue)) return std::to_string(*i);

@@ -8,9 +8,6 @@ enum TFieldType {
     ftFloat, ftBCD, ftDate, ftTime, ftDateTime, ftMemo, ftWideMemo, ftBlob
 };
 
-// True for the types whose values are held and compared as numbers.
-bool IsNumericFieldType(TFieldType type);
-
 // A cell: NULL, a whole number, a floating-point number or text (UTF-8).
 class TFieldValue {
 public:
