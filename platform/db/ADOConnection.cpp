@@ -52,7 +52,7 @@ void TADOConnection::Close() {
 
 void TADOConnection::OpenSchema(TSchemaInfo Schema, const TSchemaRestrictions& Restrictions,
                                 const std::string& SchemaID, TADODataSet* DataSet) {
-    if (!SchemaID.empty()) throw EDatabaseError("Provider-specific schema '" + SchemaID + "' is not supported");
+    if (!SchemaID.empty()) throw EDatabaseError("Schema '" + SchemaID + "' of the provider is not supported");
     Open();
     switch (Schema) {
     case siTables:

@@ -41,7 +41,7 @@ public:
     bool Connected() const noexcept;
 
     // Opens the connection if needed and fills DataSet with the schema rowset, sorted as
-    // the driver reports it. SchemaID names provider-specific schemas, which ODBC does not
+    // the driver reports it. SchemaID names a schema of the provider's own, which ODBC does not
     // have: it must be empty.
     void OpenSchema(TSchemaInfo Schema, const TSchemaRestrictions& Restrictions, const std::string& SchemaID,
                     TADODataSet* DataSet);

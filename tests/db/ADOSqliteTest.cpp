@@ -229,7 +229,7 @@ TEST_F(ADOSqliteTest, FreeingTheConnectionDetachesTheDataSet) {
     EXPECT_THROW(DataSet->FieldDefs()->Update(), EDatabaseError);
 }
 
-TEST_F(ADOSqliteTest, ProviderSpecificSchemasAreRefused) {
+TEST_F(ADOSqliteTest, SchemasOfTheProviderItselfAreRefused) {
     EXPECT_THROW(Connection->OpenSchema(siTables, {}, "{guid}", DataSet.get()), EDatabaseError);
 }
 
