@@ -206,6 +206,16 @@ TEST_F(ADOSqliteTest, BadConnectionStringsRaiseTheDriversError) {
     EXPECT_FALSE(std::filesystem::exists(File->Path() + ".missing")) << "a missing file is never created";
 }
 
+TEST_F(ADOSqliteTest, FilePathsWithNonAsciiLetters) {
+    const std::string copy = File->Path() + "-Lagerbestände.db";
+    std::filesystem::copy_file(File->Path(), copy);
+    Connection->SetConnectionString("Driver=SQLite3;Database=" + copy + ";NoCreat=1");
+    EXPECT_EQ(TableTypes({std::nullopt, std::nullopt, std::string("orders")}),
+              (std::map<std::string, std::string>{{"orders", "TABLE"}}));
+    Connection->Close();
+    std::filesystem::remove(copy);
+}
+
 TEST_F(ADOSqliteTest, DataSetNavigationAndFieldAccess) {
     Connection->OpenSchema(siForeignKeys, {std::nullopt, std::nullopt, std::string("products")}, "", DataSet.get());
     ASSERT_EQ(DataSet->RecordCount(), 2);

@@ -83,6 +83,16 @@ TEST_F(BDESqliteTest, MissingOrBrokenFilesAreErrorsAndNeverCreated) {
     EXPECT_THROW(TTableListCursor(Database.get(), false), EDatabaseError) << "a closed database has no cursor";
 }
 
+TEST_F(BDESqliteTest, FilePathsWithNonAsciiLetters) {
+    const std::string copy = File->Path() + "-Lagerbestände.db";
+    std::filesystem::copy_file(File->Path(), copy);
+    Database->SetDatabaseName(copy);
+    EXPECT_EQ(TableList(false).size(), 11u);
+    EXPECT_EQ(Describe("select * from categories"), (std::vector<std::string>{"category_id", "name", "description"}));
+    Database->Close();
+    std::filesystem::remove(copy);
+}
+
 TEST_F(BDESqliteTest, QueryFieldDefsDescribeWithoutRunning) {
     EXPECT_EQ(Describe("select * from orders o"),
               (std::vector<std::string>{"order_id", "customer_id", "employee_id", "approved_by", "order_date",
