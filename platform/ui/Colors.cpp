@@ -68,6 +68,17 @@ constexpr ColorName kColorNames[] = {
 
 } // namespace
 
+const std::vector<std::pair<TColor, std::string_view>>& ColorIdentifiers()
+{
+    static const std::vector<std::pair<TColor, std::string_view>> identifiers = [] {
+        std::vector<std::pair<TColor, std::string_view>> list;
+        for (const auto& entry : kColorNames)
+            list.emplace_back(entry.color, entry.name);
+        return list;
+    }();
+    return identifiers;
+}
+
 TColor GetSysColor(int index)
 {
     if (index < 0 || index >= static_cast<int>(kSystemPalette.size()))

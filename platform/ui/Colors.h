@@ -4,6 +4,9 @@
 // do not depend on the desktop theme.
 #include <cstdint>
 #include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
 
 class QColor;
 
@@ -72,6 +75,9 @@ TColor GetSysColor(int index);
 
 QColor ToQColor(TColor color);
 TColor FromQColor(const QColor& color);
+
+// Every colour that has an identifier ("clWindow"), in a fixed order.
+const std::vector<std::pair<TColor, std::string_view>>& ColorIdentifiers();
 
 // Identifier form used when colours are written as text ("clWindow"); other
 // values are written as a decimal number.
