@@ -725,7 +725,8 @@ QWidget* TWinControl::ClientHandle()
 
 void TWinControl::HandleNeeded()
 {
-    if (FHandle)
+    // A control being freed gets no new window.
+    if (FHandle || IsDestroying())
         return;
     if (FParent)
         FParent->HandleNeeded();

@@ -271,7 +271,8 @@ public:
     bool ContainsControl(const TControl* control) const;
 
     // ---- window handle ------------------------------------------------------
-    // The control's widget; created (with the parent's) when it does not exist.
+    // The control's widget; created (with the parent's) when it does not
+    // exist. Null for a control that is being freed.
     QWidget* Handle();
     bool HandleAllocated() const { return FHandle != nullptr; }
     void HandleNeeded();

@@ -288,7 +288,11 @@ void TWidgetDispatch::MouseDoubleClick(IControlWidget* w, QMouseEvent* e, const 
     });
     e->accept();
     if (asPress && w->Control()) {
-        MousePress(w, e, inherited);
+        // Without the double-click style the second press is a plain press,
+        // for native controls too.
+        QMouseEvent press(QEvent::MouseButtonPress, e->position(), e->globalPosition(), e->button(), e->buttons(),
+                          e->modifiers());
+        QApplication::sendEvent(dynamic_cast<QWidget*>(w), &press);
         return;
     }
     if (native && w->Control())
@@ -416,7 +420,8 @@ void StopFrameTrack(TWinControl* control)
 
 void PostMessage(TWinControl* control, unsigned msg, intptr_t wParam, intptr_t lParam)
 {
-    QCoreApplication::postEvent(control->Handle(), new TMessageEvent(msg, wParam, lParam));
+    if (QWidget* widget = control->Handle())
+        QCoreApplication::postEvent(widget, new TMessageEvent(msg, wParam, lParam));
 }
 
 intptr_t SendMessage(TWinControl* control, unsigned msg, intptr_t wParam, intptr_t lParam)
