@@ -9,7 +9,97 @@
 
 namespace {
 
+// A child window that snaps its left and top edges to a grid of 5 and keeps
+// the opposite edges when sized there; it records its frame messages.
+class TSnappingWindow : public TForm {
+    VN_CLASS(TSnappingWindow, TForm)
+
+public:
+    using TForm::TForm;
+    std::vector<std::pair<unsigned, intptr_t>> FrameMessages;
+    int Changed = 0;
+
+    void WndProc(TMessage& Message) override
+    {
+        if (Message.Msg >= WM_NCLBUTTONDOWN && Message.Msg <= WM_NCRBUTTONUP)
+            FrameMessages.emplace_back(Message.Msg, Message.WParam);
+        inherited::WndProc(Message);
+    }
+
+protected:
+    void WindowPosChanging(int& ALeft, int& ATop, int& AWidth, int& AHeight) override
+    {
+        const int dx = ALeft % 5;
+        const int dy = ATop % 5;
+        ALeft -= dx;
+        ATop -= dy;
+        if (AWidth != Width())
+            AWidth += dx;
+        if (AHeight != Height())
+            AHeight += dy;
+    }
+    void WindowPosChanged() override { ++Changed; }
+};
+
 using Forms = UiFixture;
+
+TEST_F(Forms, EveryPositionChangeGoesThroughTheHook)
+{
+    TSnappingWindow* window = TSnappingWindow::Create(Form);
+    window->SetBorderStyle(bsSizeToolWin);
+    window->SetParent(Form);
+    window->SetBounds(10, 10, 100, 80);
+    window->Show();
+    window->Changed = 0;
+    window->SetLeft(13);
+    EXPECT_EQ(window->Left(), 10);
+    EXPECT_EQ(window->Changed, 0);
+    window->SetBounds(23, 17, 100, 80);
+    EXPECT_EQ(window->BoundsRect(), Bounds(20, 15, 100, 80));
+    EXPECT_EQ(window->Changed, 1);
+    // Sizing by the left edge keeps the right edge where it was.
+    window->SetBounds(17, 15, 103, 80);
+    EXPECT_EQ(window->BoundsRect(), Rect(15, 15, 120, 95));
+}
+
+TEST_F(Forms, FramePressesCarryTheirHitCodes)
+{
+    TSnappingWindow* window = TSnappingWindow::Create(Form);
+    window->SetBorderStyle(bsSizeToolWin);
+    window->SetParent(Form);
+    window->SetBounds(10, 10, 120, 100);
+    window->Show();
+    const int f = GetSystemMetrics(SM_CXFRAME);
+    struct Case {
+        QPoint at;
+        int hit;
+    };
+    const Case cases[] = {
+        {{50, f + 3}, HTCAPTION},     {{1, 50}, HTLEFT},         {{118, 50}, HTRIGHT},
+        {{50, 98}, HTBOTTOM},         {{50, 1}, HTTOP},          {{1, 1}, HTTOPLEFT},
+        {{119, 99}, HTBOTTOMRIGHT},   {{120 - f - 6, f + 6}, HTCLOSE},
+    };
+    QWidget* frame = window->Handle();
+    for (const Case& test : cases) {
+        window->FrameMessages.clear();
+        QMouseEvent press(QEvent::MouseButtonPress, QPointF(test.at), QPointF(test.at), Qt::RightButton,
+                          Qt::RightButton, Qt::NoModifier);
+        QApplication::sendEvent(frame, &press);
+        QMouseEvent release(QEvent::MouseButtonRelease, QPointF(test.at), QPointF(test.at), Qt::RightButton,
+                            Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(frame, &release);
+        const std::vector<std::pair<unsigned, intptr_t>> expected{{WM_NCRBUTTONDOWN, test.hit},
+                                                                  {WM_NCRBUTTONUP, test.hit}};
+        EXPECT_EQ(window->FrameMessages, expected) << test.at.x() << "," << test.at.y();
+    }
+    // A left double click on the caption arrives as its own message.
+    window->FrameMessages.clear();
+    QMouseEvent dbl(QEvent::MouseButtonDblClick, QPointF(50, f + 3), QPointF(50, f + 3), Qt::LeftButton,
+                    Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(frame, &dbl);
+    ASSERT_FALSE(window->FrameMessages.empty());
+    EXPECT_EQ(window->FrameMessages.front(), (std::pair<unsigned, intptr_t>{WM_NCLBUTTONDBLCLK, HTCAPTION}));
+}
 
 TEST_F(Forms, ScrollingMovesTheChildrenAndKeepsScreenPositionsConsistent)
 {
