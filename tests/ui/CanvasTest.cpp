@@ -182,6 +182,15 @@ TEST(Bitmap, LoadsNamedResourcesIgnoringCase)
     EXPECT_THROW(bitmap->LoadFromResourceName("NO_SUCH_GLYPH"), EResNotFound);
 }
 
+TEST(Bitmap, ResourcesEmbeddedByTheBuildAreFound)
+{
+    BitmapPtr bitmap(TBitmap::Create());
+    bitmap->LoadFromResourceName("vnqb_test_glyph");
+    ASSERT_EQ(bitmap->Width(), 4);
+    EXPECT_EQ(FromQColor(QColor(bitmap->Image().pixel(0, 0))), clRed);
+    EXPECT_EQ(FromQColor(QColor(bitmap->Image().pixel(3, 3))), clWhite);
+}
+
 TEST(Colors, SystemColoursResolveThroughTheFixedPalette)
 {
     EXPECT_EQ(ColorToRGB(clBtnFace), RGB(240, 240, 240));

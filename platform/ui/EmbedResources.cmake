@@ -1,0 +1,18 @@
+# Writes a C++ file that registers files as named resources (see Resources.h)
+# when its library is loaded. Run by vnqb_embed_resources:
+#   cmake -DOUT=<file.cpp> -DNAMES=<a|b> -DFILES=<fa|fb> -P EmbedResources.cmake
+string(REPLACE "|" ";" names "${NAMES}")
+string(REPLACE "|" ";" files "${FILES}")
+set(text "// Generated from the resource files; do not edit.\n#include \"platform/ui/Resources.h\"\n\nnamespace {\n")
+set(registrations "")
+set(index 0)
+foreach(file IN LISTS files)
+  list(GET names ${index} name)
+  file(READ "${file}" hex HEX)
+  string(REGEX REPLACE "([0-9a-f][0-9a-f])" "0x\\1," bytes "${hex}")
+  string(APPEND text "const unsigned char kResource${index}[] = {${bytes}};\n")
+  string(APPEND registrations "    RegisterResource(\"${name}\", kResource${index}, sizeof kResource${index});\n")
+  math(EXPR index "${index} + 1")
+endforeach()
+string(APPEND text "\n[[maybe_unused]] const bool kRegistered = [] {\n${registrations}    return true;\n}();\n\n} // namespace\n")
+file(WRITE "${OUT}" "${text}")
