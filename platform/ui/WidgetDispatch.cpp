@@ -311,8 +311,19 @@ void TWidgetDispatch::KeyPress(IControlWidget* w, QKeyEvent* e, const Inherited&
             return;
         }
         uint16_t key = vk;
+        const auto shiftBits = static_cast<intptr_t>(ShiftStateOf(e->modifiers()).Bits());
+        // A form with KeyPreview sees the key before the focused control.
+        TCustomForm* form = GetParentForm(control);
+        if (key != 0 && form && form != control && form->KeyPreview()) {
+            TMessage message{WM_KEYDOWN, key, shiftBits, 0};
+            form->WndProc(message);
+            key = static_cast<uint16_t>(message.WParam);
+            if (!w->Control() || key == 0) {
+                passOn = false;
+                return;
+            }
+        }
         if (key != 0) {
-            const auto shiftBits = static_cast<intptr_t>(ShiftStateOf(e->modifiers()).Bits());
             TMessage message{WM_KEYDOWN, key, shiftBits, 0};
             control->WndProc(message);
             key = static_cast<uint16_t>(message.WParam);

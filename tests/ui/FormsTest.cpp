@@ -264,6 +264,16 @@ TEST_F(Forms, DialogKeysPressTheDefaultAndCancelButtons)
     Key(edit, Qt::Key_Return);
     Key(edit, Qt::Key_Escape);
     EXPECT_EQ(pressed, (std::vector<std::string>{"ok", "cancel"}));
+
+    // With KeyPreview the form sees keys first and may consume them.
+    Form->SetKeyPreview(true);
+    Form->OnKeyDown = [](TObject*, uint16_t& key, TShiftState) {
+        if (key == VK_RETURN)
+            key = 0;
+    };
+    Key(edit, Qt::Key_Return);
+    EXPECT_EQ(pressed.size(), 2u);
+    Form->SetKeyPreview(false);
 }
 
 TEST_F(Forms, MainFormCentrePlacesATopLevelForm)
