@@ -51,7 +51,8 @@ void TControlScrollBar::SetRange(int value)
     if (value == FRange)
         return;
     FRange = std::max(0, value);
-    FControl->UpdateScrollBars();
+    if (FControl->UpdateScrollBars())
+        FControl->Realign();
 }
 
 void TControlScrollBar::SetVisible(bool value)

@@ -105,8 +105,14 @@ void TCustomImageList::Draw(TCanvas& canvas, int x, int y, int index, bool enabl
         p->drawImage(x, y, image);
         return;
     }
-    p->save();
-    p->setOpacity(0.4);
-    p->drawImage(x, y, image.convertToFormat(QImage::Format_Grayscale8).convertToFormat(QImage::Format_ARGB32));
-    p->restore();
+    // Disabled: grey, lighter, with the same transparent pixels.
+    QImage grey = image;
+    for (int row = 0; row < grey.height(); ++row) {
+        auto* line = reinterpret_cast<QRgb*>(grey.scanLine(row));
+        for (int col = 0; col < grey.width(); ++col) {
+            const int level = 128 + qGray(line[col]) / 2;
+            line[col] = qRgba(level, level, level, qAlpha(line[col]));
+        }
+    }
+    p->drawImage(x, y, grey);
 }

@@ -8,6 +8,7 @@
 
 #include "platform/core/Streams.h"
 #include "platform/ui/Graphics.h"
+#include "platform/ui/ImgList.h"
 #include "platform/ui/UiExceptions.h"
 
 namespace {
@@ -189,6 +190,29 @@ TEST(Bitmap, ResourcesEmbeddedByTheBuildAreFound)
     ASSERT_EQ(bitmap->Width(), 4);
     EXPECT_EQ(FromQColor(QColor(bitmap->Image().pixel(0, 0))), clRed);
     EXPECT_EQ(FromQColor(QColor(bitmap->Image().pixel(3, 3))), clWhite);
+}
+
+TEST(ImageList, MaskedImagesDrawWithTheirTransparencyEnabledOrNot)
+{
+    TImageList* images = TImageList::Create(nullptr);
+    BitmapPtr icon = WhiteBitmap(16, 16);
+    icon->Canvas().Brush().SetColor(clFuchsia);
+    icon->Canvas().FillRect(Rect(0, 0, 16, 16));
+    icon->Canvas().Brush().SetColor(clBlack);
+    icon->Canvas().FillRect(Rect(4, 4, 12, 12));
+    EXPECT_EQ(images->AddMasked(*icon, clFuchsia), 0);
+    EXPECT_EQ(images->Count(), 1);
+    for (bool enabled : {true, false}) {
+        BitmapPtr target = WhiteBitmap(20, 20);
+        target->Canvas().Brush().SetColor(clBlue);
+        target->Canvas().FillRect(Rect(0, 0, 20, 20));
+        images->Draw(target->Canvas(), 2, 2, 0, enabled);
+        EXPECT_EQ(FromQColor(QColor(target->Image().pixel(3, 3))), clBlue) << enabled;
+        const TColor middle = FromQColor(QColor(target->Image().pixel(10, 10)));
+        EXPECT_EQ(middle == clBlack, enabled);
+    }
+    EXPECT_THROW(images->Delete(5), EListError);
+    images->Free();
 }
 
 TEST(Colors, SystemColoursResolveThroughTheFixedPalette)
