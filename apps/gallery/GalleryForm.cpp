@@ -192,7 +192,7 @@ void TGalleryForm::BuildToolbar()
     combo->SetParent(bar);
     combo->SetBounds(left + 208, 6, 130, 22);
     combo->SetStyle(csDropDownList);
-    for (const char* item : {"Access Style", "MS SQL Style", "Simple"})
+    for (const char* item : {"Plain lines", "Banded lines", "Simple"})
         combo->Items()->Add(item);
     combo->SetItemIndex(0);
 
@@ -315,6 +315,9 @@ void TGalleryForm::BuildGrid(TWinControl* parent)
     grid->SetColWidths(2, 130);
     grid->SetColWidths(3, 70);
     grid->SetColWidths(4, 84);
+    grid->SetColWidths(5, 70);
+    grid->SetColWidths(6, 64);
+    grid->SetColWidths(7, 110);
     const char* headers[] = {"", "Output", "Expression", "Alias", "Sort Type", "Sort Order", "Group By", "Criteria"};
     for (int c = 0; c < 8; ++c)
         grid->SetCells(c, 0, headers[c]);
