@@ -12,6 +12,8 @@
 #include <initializer_list>
 #include <memory>
 #include <string>
+#include <unordered_map>
+#include <utility>
 #include <vector>
 
 #include "parser/BaseScanner.h"
@@ -47,6 +49,12 @@ class TvnBaseParser {
   // rule. Such a way can never be chosen and fails where the earlier one
   // fails, so results are unchanged; off gives the plain algorithm.
   bool DeduplicateWays = true;
+  // Remembers, for the rules the language marks, the ways a single way
+  // starting at a token leads to, and copies them when the same rule starts
+  // again at that token with a single way. The copies are the ways the
+  // calculation would make again, in the same order, so results are
+  // unchanged; off gives the plain algorithm.
+  bool MemoizeRules = true;
   int32_t TokenIndex = -1;
   const TvnToken* CurrentToken = nullptr;
   int32_t WayIndex = -1;
@@ -103,15 +111,42 @@ class TvnBaseParser {
  protected:
   // The grammar whose rules Rule elements refer to; set by the language.
   void UseGrammar(const TvnGrammar& grammar) { grammar_ = &grammar; }
+  // Marks a rule whose outcomes are remembered (see MemoizeRules).
+  void MemoizeRule(int32_t rule);
 
  private:
   const TvnGrammarElement* RuleBody(int32_t rule) const { return grammar_->Body(rule); }
-  void RunOption(TvnWayList& ways, const TvnGrammarElement* element);
-  void RunIteration(TvnWayList& ways, const TvnGrammarElement* element);
-  void RunAlternatives(TvnWayList& ways, const TvnGrammarElement* element);
-  void RunNesting(TvnWayList& ways, const TvnGrammarElement* element);
+  // The steps of WayCalc stay separate functions: the recursion repeats
+  // their frames for every level of the text, so each keeps only its own.
+  [[gnu::noinline]] void RunTerminal(TvnWayList& ways, const TvnGrammarElement* element);
+  [[gnu::noinline]] void RunOption(TvnWayList& ways, const TvnGrammarElement* element);
+  [[gnu::noinline]] void RunIteration(TvnWayList& ways, const TvnGrammarElement* element);
+  [[gnu::noinline]] void RunAlternatives(TvnWayList& ways, const TvnGrammarElement* element);
+  [[gnu::noinline]] void RunNesting(TvnWayList& ways, const TvnGrammarElement* element);
+  TvnWayList& AcquireList();
+  void ReleaseLists(size_t count);
   // Fails, as at an unexpected token, every way whose next token is in opening.
   void FailOpeningWays(TvnWayList& ways, const TvnTokenSet& opening);
+  [[gnu::noinline]] void RunRule(TvnWayList& ways, int32_t rule);
+  [[gnu::noinline]] void RunRememberedRule(TvnWayList& ways, int32_t rule);
+  [[gnu::noinline]] bool ReplayOutcome(TvnWayList& ways, uint64_t key);
+  [[gnu::noinline]] void StoreOutcome(const TvnWayList& ways, uint64_t key, const TvnWayPoint* start);
+
+  // The outcome of a rule started by one way at one token: the decisions
+  // from the start to each resulting way, in order, and how deep the
+  // calculation nested below its start.
+  struct RuleOutcome {
+    std::vector<std::vector<std::pair<int32_t, int32_t>>> Paths;  // (Choice, TokenIndex) per record
+    int32_t Nesting = 0;
+    int32_t TreeDepth = 0;
+  };
+  std::vector<bool> memoizedRules_;
+  std::unordered_map<uint64_t, RuleOutcome> outcomes_;
+  int32_t peakNesting_ = 0;
+  int32_t peakTreeDepth_ = 0;
+  int64_t limitFailures_ = 0;
+  std::vector<std::unique_ptr<TvnWayList>> lists_;
+  size_t listsInUse_ = 0;
   const TvnGrammar* grammar_ = nullptr;
   int32_t nesting_ = 0;
   int32_t treeDepth_ = 0;

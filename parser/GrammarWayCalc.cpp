@@ -13,25 +13,10 @@ void TvnBaseParser::WayCalc(TvnWayList& ways, const TvnGrammarElement* e) {
   if (ways.empty()) return;
   switch (e->Kind) {
     case TvnElementKind::Terminal:
-      Expect(ways, e->Value);
-      if (e->Has(efInt32)) {
-        // A size beyond the 32-bit range fails like a wrong token.
-        size_t kept = 0;
-        for (TvnWayPoint* way : ways) {
-          int value = 0;
-          if (TryStrToInt(Scanner->GetToken(way->TokenIndex).val, value)) {
-            ways[kept++] = way;
-            continue;
-          }
-          ErrorTokenIndex = std::max(ErrorTokenIndex, way->TokenIndex);
-          way->RemoveFromParent();
-        }
-        ways.resize(kept);
-      }
+      RunTerminal(ways, e);
       break;
     case TvnElementKind::Rule:
-      WayCalc(ways, RuleBody(e->Value));
-      if (DeduplicateWays) Deduplicate(ways);
+      RunRule(ways, e->Value);
       break;
     case TvnElementKind::Sequence:
       for (const TvnGrammarElement* item : e->Items) {
@@ -56,8 +41,37 @@ void TvnBaseParser::WayCalc(TvnWayList& ways, const TvnGrammarElement* e) {
   }
 }
 
+void TvnBaseParser::RunTerminal(TvnWayList& ways, const TvnGrammarElement* e) {
+  Expect(ways, e->Value);
+  if (!e->Has(efInt32)) return;
+  // A size beyond the 32-bit range fails like a wrong token.
+  size_t kept = 0;
+  for (TvnWayPoint* way : ways) {
+    int value = 0;
+    if (TryStrToInt(Scanner->GetToken(way->TokenIndex).val, value)) {
+      ways[kept++] = way;
+      continue;
+    }
+    ErrorTokenIndex = std::max(ErrorTokenIndex, way->TokenIndex);
+    way->RemoveFromParent();
+  }
+  ways.resize(kept);
+}
+
+// Way lists for the composite elements come from a pool, used last in,
+// first out, so that recursion keeps no lists on the stack.
+TvnWayList& TvnBaseParser::AcquireList() {
+  if (listsInUse_ == lists_.size()) lists_.push_back(std::make_unique<TvnWayList>());
+  TvnWayList& list = *lists_[listsInUse_++];
+  list.clear();
+  return list;
+}
+
+void TvnBaseParser::ReleaseLists(size_t count) { listsInUse_ -= count; }
+
 void TvnBaseParser::RunOption(TvnWayList& ways, const TvnGrammarElement* e) {
-  TvnWayList skip = ways;
+  TvnWayList& skip = AcquireList();
+  skip = ways;
   if (e->Has(efFollowTest)) CheckLAToken(skip, e->Follow);
   AddWayNode(skip, 0);
   if (CheckLAToken(ways, e->Items[0]->First)) {
@@ -65,11 +79,13 @@ void TvnBaseParser::RunOption(TvnWayList& ways, const TvnGrammarElement* e) {
     WayCalc(ways, e->Items[0]);
   }
   ways.insert(ways.end(), skip.begin(), skip.end());
+  ReleaseLists(1);
   if (DeduplicateWays) Deduplicate(ways);
 }
 
 void TvnBaseParser::RunIteration(TvnWayList& ways, const TvnGrammarElement* e) {
-  TvnWayList result = ways;
+  TvnWayList& result = AcquireList();
+  result = ways;
   if (e->Has(efFollowTest)) CheckLAToken(result, e->Follow);
   AddWayNode(result, 0);
   const int32_t savedDepth = treeDepth_;
@@ -78,22 +94,27 @@ void TvnBaseParser::RunIteration(TvnWayList& ways, const TvnGrammarElement* e) {
     AddWayNode(ways, 1);
     // The stops already in result hang below these ways, so only the new
     // repetition records fail when the chain gets too deep.
-    if (e->Has(efDeepensTree) && ++treeDepth_ > vnMaxTreeDepth) {
-      FailOpeningWays(ways, e->Items[0]->First);
-      break;
+    if (e->Has(efDeepensTree)) {
+      peakTreeDepth_ = std::max(peakTreeDepth_, ++treeDepth_);
+      if (treeDepth_ > vnMaxTreeDepth) {
+        FailOpeningWays(ways, e->Items[0]->First);
+        break;
+      }
     }
     WayCalc(ways, e->Items[0]);
     ListAddWithWayNode(result, ways, 0);
   }
   treeDepth_ = savedDepth;
   ways.swap(result);
+  ReleaseLists(1);
   if (DeduplicateWays) Deduplicate(ways);
 }
 
 void TvnBaseParser::RunAlternatives(TvnWayList& ways, const TvnGrammarElement* e) {
-  const TvnWayList start = ways;
-  TvnWayList result;
-  TvnWayList list;
+  TvnWayList& start = AcquireList();
+  start = ways;
+  TvnWayList& result = AcquireList();
+  TvnWayList& list = AcquireList();
   for (size_t i = 0; i < e->Items.size(); ++i) {
     const TvnGrammarElement* alternative = e->Items[i];
     list = start;
@@ -108,6 +129,7 @@ void TvnBaseParser::RunAlternatives(TvnWayList& ways, const TvnGrammarElement* e
     result.insert(result.end(), list.begin(), list.end());
   }
   ways.swap(result);
+  ReleaseLists(3);
   if (DeduplicateWays) Deduplicate(ways);
 }
 
@@ -119,6 +141,8 @@ void TvnBaseParser::RunNesting(TvnWayList& ways, const TvnGrammarElement* e) {
   if (nesting_ + 1 > vnMaxNestingLevel || treeDepth_ + 1 > vnMaxTreeDepth) FailOpeningWays(ways, e->First);
   ++nesting_;
   ++treeDepth_;
+  peakNesting_ = std::max(peakNesting_, nesting_);
+  peakTreeDepth_ = std::max(peakTreeDepth_, treeDepth_);
   WayCalc(ways, e->Items[0]);
   --nesting_;
   --treeDepth_;
@@ -132,8 +156,82 @@ void TvnBaseParser::FailOpeningWays(TvnWayList& ways, const TvnTokenSet& opening
       ways[kept++] = way;
       continue;
     }
+    ++limitFailures_;
     ErrorTokenIndex = std::max(ErrorTokenIndex, next);
     way->RemoveFromParent();
   }
   ways.resize(kept);
+}
+
+void TvnBaseParser::MemoizeRule(int32_t rule) {
+  if (rule >= static_cast<int32_t>(memoizedRules_.size())) memoizedRules_.resize(rule + 1, false);
+  memoizedRules_[rule] = true;
+}
+
+void TvnBaseParser::RunRule(TvnWayList& ways, int32_t rule) {
+  const bool remembered = MemoizeRules && ways.size() == 1 && rule < static_cast<int32_t>(memoizedRules_.size()) &&
+                          memoizedRules_[rule];
+  if (remembered) {
+    RunRememberedRule(ways, rule);
+    return;
+  }
+  WayCalc(ways, RuleBody(rule));
+  if (DeduplicateWays) Deduplicate(ways);
+}
+
+// The calculation of a rule depends only on the token it starts at and on
+// the nesting left to it. An outcome is reused when the limits leave room
+// for the nesting it reached; it is stored only when no way of it failed
+// at a limit, so that a copy never lacks a way the calculation would find,
+// and when every resulting way lies below the start.
+// Failures inside the rule already raised ErrorTokenIndex the first time.
+void TvnBaseParser::RunRememberedRule(TvnWayList& ways, int32_t rule) {
+  TvnWayPoint* const start = ways.front();
+  const uint64_t key = (static_cast<uint64_t>(rule) << 32) | static_cast<uint32_t>(start->TokenIndex + 1);
+  if (ReplayOutcome(ways, key)) return;
+  const int32_t savedPeakNesting = peakNesting_, savedPeakTreeDepth = peakTreeDepth_;
+  const int64_t savedLimitFailures = limitFailures_;
+  peakNesting_ = nesting_;
+  peakTreeDepth_ = treeDepth_;
+  WayCalc(ways, RuleBody(rule));
+  if (DeduplicateWays) Deduplicate(ways);
+  if (limitFailures_ == savedLimitFailures) StoreOutcome(ways, key, start);
+  peakNesting_ = std::max(savedPeakNesting, peakNesting_);
+  peakTreeDepth_ = std::max(savedPeakTreeDepth, peakTreeDepth_);
+}
+
+// Kept out of RunRememberedRule so that its frame, which recursion repeats
+// for every nesting level, stays small.
+bool TvnBaseParser::ReplayOutcome(TvnWayList& ways, uint64_t key) {
+  const auto found = outcomes_.find(key);
+  if (found == outcomes_.end() || nesting_ + found->second.Nesting > vnMaxNestingLevel ||
+      treeDepth_ + found->second.TreeDepth > vnMaxTreeDepth)
+    return false;
+  TvnWayPoint* const start = ways.front();
+  ways.clear();
+  for (const auto& path : found->second.Paths) {
+    TvnWayPoint* way = start;
+    for (const auto& [choice, tokenIndex] : path) {
+      way = new TvnWayPoint(way);
+      way->Choice = choice;
+      way->TokenIndex = tokenIndex;
+    }
+    ways.push_back(way);
+  }
+  return true;
+}
+
+void TvnBaseParser::StoreOutcome(const TvnWayList& ways, uint64_t key, const TvnWayPoint* start) {
+  if (std::find(ways.begin(), ways.end(), start) != ways.end()) return;
+  RuleOutcome outcome;
+  outcome.Nesting = peakNesting_ - nesting_;
+  outcome.TreeDepth = peakTreeDepth_ - treeDepth_;
+  for (const TvnWayPoint* way : ways) {
+    std::vector<std::pair<int32_t, int32_t>> path;
+    for (const TvnWayPoint* record = way; record != start; record = record->Parent)
+      path.emplace_back(record->Choice, record->TokenIndex);
+    std::reverse(path.begin(), path.end());
+    outcome.Paths.push_back(std::move(path));
+  }
+  outcomes_[key] = std::move(outcome);
 }

@@ -1,5 +1,9 @@
 #include "parser/ParseProtocol.h"
 
+#include <pthread.h>
+
+#include <exception>
+#include <functional>
 #include <memory>
 #include <stdexcept>
 
@@ -35,6 +39,68 @@ EntryOperations OperationsOf(TvnParseEntry entry) {
 
 const char* ParseEntryMessage(TvnParseEntry entry) { return OperationsOf(entry).Message; }
 
+namespace {
+
+// Texts with more tokens than this are parsed on a thread with a large
+// stack: both passes recurse several frames per nesting level, and the
+// nesting limit alone does not keep that within a default stack when the
+// code is instrumented.
+constexpr int32_t kLargeStackTokens = 256;
+constexpr size_t kLargeStackBytes = size_t{256} << 20;
+
+struct StackJob {
+  const std::function<TastNode*()>* Work;
+  TastNode* Result = nullptr;
+  std::exception_ptr Error;
+};
+
+void* RunStackJob(void* argument) {
+  auto* job = static_cast<StackJob*>(argument);
+  try {
+    job->Result = (*job->Work)();
+  } catch (...) {
+    job->Error = std::current_exception();
+  }
+  return nullptr;
+}
+
+// Runs work on a new thread whose stack holds kLargeStackBytes (reserved,
+// used only as deep as the recursion goes); inline when no thread can be made.
+TastNode* RunOnLargeStack(const std::function<TastNode*()>& work) {
+  pthread_attr_t attributes;
+  StackJob job{&work, nullptr, nullptr};
+  pthread_t thread;
+  bool started = pthread_attr_init(&attributes) == 0;
+  started = started && pthread_attr_setstacksize(&attributes, kLargeStackBytes) == 0 &&
+            pthread_create(&thread, &attributes, RunStackJob, &job) == 0;
+  pthread_attr_destroy(&attributes);
+  if (!started) return work();
+  pthread_join(thread, nullptr);
+  if (job.Error) std::rethrow_exception(job.Error);
+  return job.Result;
+}
+
+TastNode* ParseScanned(TvnBaseScanner* scanner, TvnBaseParser* parser, const EntryOperations& operations,
+                       const TvnParseOptions& options) {
+  const auto root = std::make_unique<TvnWayPoint>();
+  TvnWayList ways{root.get()};
+  (parser->*operations.WayCalc)(ways);
+  parser->Expect(ways, eofSym);
+  if (options.Statistics != nullptr) options.Statistics->WayRecords = root->GetCount();
+  if (ways.empty()) throw EvnSQLError(operations.Message, &scanner->GetToken(parser->ErrorTokenIndex));
+
+  parser->UnrollWay(ways.front());
+  parser->GetWayNode();  // the root
+  TastNode* tree = (parser->*operations.Build)();
+  if (!parser->WayFullyBuilt()) {
+    FreeNode(tree);
+    throw std::logic_error("building pass did not follow the chosen way to its end");
+  }
+  return tree;
+}
+
+}  // namespace
+
 TastNode* vnParseText(TastSyntaxProvider* syntaxProvider, const TvnScannerClass& scannerClass,
                       const TvnParserClass& parserClass, std::string_view text, TvnParseEntry entry,
                       const TvnParseOptions& options) {
@@ -44,20 +110,9 @@ TastNode* vnParseText(TastSyntaxProvider* syntaxProvider, const TvnScannerClass&
   std::unique_ptr<TvnBaseParser> parser = parserClass.Create(scanner.get(), syntaxProvider);
   if (entry == TvnParseEntry::LogicalExpression) parser->RequireLeftOperand = options.RequireLeftOperand;
   parser->DeduplicateWays = options.DeduplicateWays;
-
-  const auto root = std::make_unique<TvnWayPoint>();
-  TvnWayList ways{root.get()};
-  (parser.get()->*operations.WayCalc)(ways);
-  parser->Expect(ways, eofSym);
-  if (options.Statistics != nullptr) options.Statistics->WayRecords = root->GetCount();
-  if (ways.empty()) throw EvnSQLError(operations.Message, &scanner->GetToken(parser->ErrorTokenIndex));
-
-  parser->UnrollWay(ways.front());
-  parser->GetWayNode();  // the root
-  TastNode* tree = (parser.get()->*operations.Build)();
-  if (!parser->WayFullyBuilt()) {
-    FreeNode(tree);
-    throw std::logic_error("building pass did not follow the chosen way to its end");
-  }
-  return tree;
+  parser->MemoizeRules = options.MemoizeRules;
+  if (scanner->TokenCount() <= kLargeStackTokens)
+    return ParseScanned(scanner.get(), parser.get(), operations, options);
+  const std::function<TastNode*()> work = [&] { return ParseScanned(scanner.get(), parser.get(), operations, options); };
+  return RunOnLargeStack(work);
 }

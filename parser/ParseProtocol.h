@@ -28,8 +28,10 @@ struct TvnParseStatistics {
 struct TvnParseOptions {
   // Logical expressions only: false lets a predicate omit its left operand.
   bool RequireLeftOperand = true;
-  // See TvnBaseParser::DeduplicateWays.
+  // See TvnBaseParser::DeduplicateWays and MemoizeRules; both off give the
+  // plain algorithm.
   bool DeduplicateWays = true;
+  bool MemoizeRules = true;
   // Filled when set.
   TvnParseStatistics* Statistics = nullptr;
 };

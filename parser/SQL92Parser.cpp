@@ -774,6 +774,10 @@ void RuleWayCalc(TvnBaseParser& parser, TvnWayList& ways, Rule rule) {
 SQL92Parser::SQL92Parser(TvnBaseScanner* scanner, TastSyntaxProvider* syntaxProvider)
     : TvnBaseParser(scanner, syntaxProvider) {
   UseGrammar(Grammar());
+  // The rules that several readings of brackets and joins start at the same
+  // token: a FROM source (plain or right of JOIN), an expression and a
+  // condition (in brackets, as left operand, as sub-query contents).
+  for (Rule rule : {subTableSource, expression, expressionLogical, subSelectStatement}) MemoizeRule(rule);
 }
 
 const TvnParserClass& SQL92Parser::ClassType() {

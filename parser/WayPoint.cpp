@@ -1,13 +1,14 @@
 #include "parser/WayPoint.h"
 
 #include <algorithm>
+#include <atomic>
 
 namespace {
-thread_local int64_t liveRecords = 0;
+std::atomic<int64_t> liveRecords{0};
 }  // namespace
 
 TvnWayPoint::TvnWayPoint(TvnWayPoint* parent) : Parent(parent) {
-  ++liveRecords;
+  liveRecords.fetch_add(1, std::memory_order_relaxed);
   if (parent != nullptr) {
     parent->children_.push_back(this);
     TokenIndex = parent->TokenIndex;
@@ -17,7 +18,7 @@ TvnWayPoint::TvnWayPoint(TvnWayPoint* parent) : Parent(parent) {
 // A way can hold a record for every decision of a long text, so the subtree
 // is freed with an explicit stack instead of recursion.
 TvnWayPoint::~TvnWayPoint() {
-  --liveRecords;
+  liveRecords.fetch_sub(1, std::memory_order_relaxed);
   std::vector<TvnWayPoint*> pending;
   pending.swap(children_);
   while (!pending.empty()) {
@@ -64,4 +65,4 @@ void TvnWayPoint::RemoveFromParent() {
   delete this;
 }
 
-int64_t TvnWayPoint::LiveCount() { return liveRecords; }
+int64_t TvnWayPoint::LiveCount() { return liveRecords.load(std::memory_order_relaxed); }

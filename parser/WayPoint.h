@@ -28,7 +28,7 @@ class TvnWayPoint {
   // Unlinks this record from its parent and frees it with everything below.
   void RemoveFromParent();
 
-  // Records alive in this thread, for leak checks in tests.
+  // Records alive in the process, for leak checks in tests.
   static int64_t LiveCount();
 
  private:

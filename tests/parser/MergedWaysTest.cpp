@@ -63,6 +63,7 @@ class MergedWays : public SQL92ParseTest, public ::testing::WithParamInterface<s
     TvnParseOptions merged, plain;
     merged.RequireLeftOperand = plain.RequireLeftOperand = requireLeftOperand;
     plain.DeduplicateWays = false;
+    plain.MemoizeRules = false;
     ExpectSameOutcome(Outcome(entry, text, merged), Outcome(entry, text, plain), text);
   }
 };
@@ -109,6 +110,7 @@ TEST_F(SQL92ParseTest, AmbiguousShapesGiveTheSameResultMergedOrNot) {
     TvnParseOptions merged, plain;
     merged.RequireLeftOperand = plain.RequireLeftOperand = c.requireLeftOperand;
     plain.DeduplicateWays = false;
+    plain.MemoizeRules = false;
     ExpectSameOutcome(Outcome(c.entry, c.text, merged), Outcome(c.entry, c.text, plain), c.text);
   }
 }
