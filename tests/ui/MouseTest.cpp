@@ -1,5 +1,9 @@
 // Mouse input: the shift state, clicks and double clicks, windowless
 // controls hit-tested top-down, context menus.
+#include <QApplication>
+#include <QHelpEvent>
+#include <QToolTip>
+
 #include "UiFixture.h"
 
 #include "platform/ui/Menus.h"
@@ -110,6 +114,27 @@ TEST_F(MouseInput, ClicksBesideAThinControlFallThroughToWhatLiesBelow)
     Click(area, {50, 60});
     EXPECT_TRUE(thin->Log.empty());
     EXPECT_FALSE(below->Log.empty());
+}
+
+TEST_F(MouseInput, HintsComeFromTheWindowlessControlUnderTheMouse)
+{
+    TArea* area = TArea::Create(Form);
+    area->SetBounds(0, 0, 200, 200);
+    area->SetHint("work area");
+    area->SetShowHint(true);
+    area->SetParent(Form);
+    TLine* glyph = TLine::Create(Form);
+    glyph->SetBounds(10, 10, 16, 16);
+    glyph->SetHint("union all");
+    glyph->SetShowHint(true);
+    glyph->SetParent(area);
+    const TPoint screen = area->ClientToScreen({18, 18});
+    QHelpEvent help(QEvent::ToolTip, QPoint(18, 18), QPoint(screen.X, screen.Y));
+    QApplication::sendEvent(area->ClientHandle(), &help);
+    EXPECT_EQ(QToolTip::text().toStdString(), "union all");
+    QHelpEvent elsewhere(QEvent::ToolTip, QPoint(150, 150), QPoint(screen.X + 130, screen.Y + 130));
+    QApplication::sendEvent(area->ClientHandle(), &elsewhere);
+    EXPECT_EQ(QToolTip::text().toStdString(), "work area");
 }
 
 TEST_F(MouseInput, DoubleClicksBecomePlainClicksWithoutTheStyle)
