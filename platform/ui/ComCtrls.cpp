@@ -463,8 +463,10 @@ QListWidget* TListView::List() const
 
 QWidget* TListView::CreateWidget()
 {
+    // The list lays out its own viewport and scroll bars; its mouse events
+    // reach the bridge through the list itself.
     auto* list = new TBridge<QListWidget>(this, TWidgetRole::Whole);
-    FClientHandle = list->viewport();
+    FClientHandle = list;
     QObject::connect(list, &QListWidget::currentRowChanged, [this](int row) {
         if (FRebuilding)
             return;

@@ -1,5 +1,7 @@
 // Page control, check-list box, speed buttons and the simple controls.
 #include <QAbstractButton>
+#include <QApplication>
+#include <QMouseEvent>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QListWidget>
@@ -194,7 +196,22 @@ TEST_F(StandardControls, ListViewKeepsItsItemsAndFocus)
     EXPECT_EQ(view->ItemFocused(), nullptr);
     view->SetItemFocused(view->Items().Item(1));
     EXPECT_EQ(view->ItemFocused()->Caption(), "Customers");
-    EXPECT_EQ(static_cast<QListWidget*>(view->Handle())->count(), 2);
+    auto* list = static_cast<QListWidget*>(view->Handle());
+    EXPECT_EQ(list->count(), 2);
+
+    // A double click on an entry focuses it and runs OnDblClick.
+    int doubleClicks = 0;
+    view->OnDblClick = [&](TObject*) { ++doubleClicks; };
+    // Mouse input reaches a list through its viewport.
+    const QPointF at = list->visualItemRect(list->item(0)).center();
+    for (QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease, QEvent::MouseButtonDblClick,
+                              QEvent::MouseButtonRelease}) {
+        const Qt::MouseButtons buttons = type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton;
+        QMouseEvent event(type, at, list->viewport()->mapToGlobal(at), Qt::LeftButton, buttons, Qt::NoModifier);
+        QApplication::sendEvent(list->viewport(), &event);
+    }
+    EXPECT_EQ(doubleClicks, 1);
+    EXPECT_EQ(view->ItemFocused(), view->Items().Item(0));
     view->Items().Clear();
     EXPECT_EQ(view->ItemFocused(), nullptr);
 }
