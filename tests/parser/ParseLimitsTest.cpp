@@ -107,4 +107,23 @@ TEST_F(Limits, RepeatedAmbiguityStaysLinearOnlyWithMerging) {
   EXPECT_GT(plain8, 10 * plain4);
 }
 
+// Each bracket of a nested join right of JOIN is read both as one source and
+// as a nested join; remembering what a FROM source leads to from a token
+// keeps the way records polynomial, where the plain calculation doubles
+// them per level.
+TEST_F(Limits, BracketReadingsAreComputedOnce) {
+  auto records = [&](int depth, bool remember) {
+    std::string text = "SELECT * FROM a" + Repeat(" JOIN (b", depth) + " JOIN c ON 1 = 1" + Repeat(") ON 1 = 1", depth);
+    TvnParseStatistics statistics;
+    TvnParseOptions options;
+    options.MemoizeRules = remember;
+    options.DeduplicateWays = remember;
+    options.Statistics = &statistics;
+    Parse(TvnParseEntry::Select, text, options);
+    return statistics.WayRecords;
+  };
+  EXPECT_LT(records(16, true), 5 * records(8, true));
+  EXPECT_GT(records(8, false), 10 * records(4, false));
+}
+
 }  // namespace
