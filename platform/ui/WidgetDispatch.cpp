@@ -53,6 +53,21 @@ TControl* TargetAt(TWinControl* control, TPoint p)
     return control;
 }
 
+// Whether target still exists after a handler ran: the windowed control is
+// alive (its widget still knows it), and a windowless target is still one
+// of its children (a freed child has left the list).
+bool Alive(IControlWidget* w, TWinControl* control, TControl* target)
+{
+    if (!w->Control())
+        return false;
+    if (target == control)
+        return true;
+    for (int i = 0; i < control->ControlCount(); ++i)
+        if (control->Controls(i) == target)
+            return true;
+    return false;
+}
+
 TPoint ToTarget(TWinControl* control, TControl* target, TPoint p)
 {
     if (target == control)
@@ -233,18 +248,13 @@ void TWidgetDispatch::MouseRelease(IControlWidget* w, QMouseEvent* e, const Inhe
             TControlState state = target->ControlState();
             target->SetControlState(state.Exclude(csClicked));
         }
-        // Everything the handlers do may free the target; look it up again.
-        TWinControl* parent = target == control ? nullptr : control;
+        // Every handler may free the target; check before the next one.
         target->MouseUp(button, shift, p.X, p.Y);
-        if (!w->Control())
-            return;
-        if (parent && target->Parent() != parent)
+        if (!Alive(w, control, target))
             return;
         if (clicked && button == mbLeft && PtInRect(target->ClientRect(), p))
             target->Click();
-        if (button == mbRight && w->Control()) {
-            if (parent && target->Parent() != parent)
-                return;
+        if (button == mbRight && Alive(w, control, target)) {
             for (TControl* c = target; c; c = c->Parent())
                 if (c->ContextPopupAt(screen))
                     break;
@@ -281,7 +291,7 @@ void TWidgetDispatch::MouseDoubleClick(IControlWidget* w, QMouseEvent* e, const 
         const TPoint p = ToTarget(control, target, local);
         if (target->ControlStyle().Contains(csClickEvents))
             target->DblClick();
-        if (!w->Control())
+        if (!Alive(w, control, target))
             return;
         TShiftState doubled = shift;
         target->MouseDown(button, doubled.Include(ssDouble), p.X, p.Y);

@@ -1,6 +1,8 @@
 // Lifetime of controls: parent and owner kept apart, handles created and
 // released, notifications while things are freed, a control freed by its
 // own event handler.
+#include <functional>
+
 #include <QApplication>
 #include <QKeyEvent>
 #include <QPointer>
@@ -178,6 +180,33 @@ TEST_F(ControlLifetime, ControlFreedByItsOwnMouseHandler)
     EXPECT_EQ(Form->ControlCount(), 0);
     Application->ProcessMessages();
     EXPECT_TRUE(widget.isNull());
+}
+
+TEST_F(ControlLifetime, WindowlessControlFreedByItsOwnHandlers)
+{
+    // Freed on button up, on a double click, and by its click.
+    struct Case {
+        const char* what;
+        std::function<void(TGraphicControl*)> arm;
+        bool doubleClick;
+    };
+    const Case cases[] = {
+        {"mouse up", [](TGraphicControl* c) { c->OnMouseUp = [](TObject* s, TMouseButton, TShiftState, int, int) { s->Free(); }; }, false},
+        {"click", [](TGraphicControl* c) { c->OnClick = [](TObject* s) { s->Free(); }; }, false},
+        {"double click", [](TGraphicControl* c) { c->OnDblClick = [](TObject* s) { s->Free(); }; }, true},
+    };
+    for (const Case& test : cases) {
+        SCOPED_TRACE(test.what);
+        TGraphicControl* victim = TGraphicControl::Create(nullptr);
+        victim->SetBounds(10, 10, 40, 40);
+        victim->SetParent(Form);
+        test.arm(victim);
+        if (test.doubleClick)
+            DoubleClick(Form, {20, 20});
+        else
+            Click(Form, {20, 20});
+        EXPECT_EQ(Form->ControlCount(), 0);
+    }
 }
 
 TEST_F(ControlLifetime, ControlFreedByItsOwnKeyHandlerWhileFocused)
