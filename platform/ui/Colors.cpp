@@ -103,28 +103,3 @@ TColor FromQColor(const QColor& color)
 {
     return RGB(color.red(), color.green(), color.blue());
 }
-
-std::string ColorToString(TColor color)
-{
-    for (const auto& entry : kColorNames)
-        if (entry.color == color)
-            return std::string(entry.name);
-    return std::to_string(color);
-}
-
-bool IdentToColor(const std::string& ident, TColor& color)
-{
-    for (const auto& entry : kColorNames) {
-        if (entry.name.size() != ident.size())
-            continue;
-        bool same = true;
-        for (size_t i = 0; i < ident.size() && same; ++i)
-            same = (entry.name[i] | 0x20) == (ident[i] | 0x20);
-        if (same) {
-            color = entry.color;
-            return true;
-        }
-    }
-    return false;
-}
-

@@ -76,11 +76,7 @@ TColor GetSysColor(int index);
 QColor ToQColor(TColor color);
 TColor FromQColor(const QColor& color);
 
-// Every colour that has an identifier ("clWindow"), in a fixed order.
+// Every colour that has an identifier ("clWindow"), in a fixed order; the
+// form files write and read colours by these (see PublishedTypes.cpp).
 const std::vector<std::pair<TColor, std::string_view>>& ColorIdentifiers();
-
-// Identifier form used when colours are written as text ("clWindow"); other
-// values are written as a decimal number.
-std::string ColorToString(TColor color);
-bool IdentToColor(const std::string& ident, TColor& color);
 

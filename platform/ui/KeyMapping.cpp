@@ -40,20 +40,6 @@ uint16_t VirtualKeyOf(const QKeyEvent* event)
     return VirtualKeyOf(event->key());
 }
 
-int QtKeyOf(uint16_t vk)
-{
-    for (const KeyPair& k : kKeys)
-        if (k.vk == vk)
-            return k.qt;
-    if (vk >= 'A' && vk <= 'Z')
-        return Qt::Key_A + (vk - 'A');
-    if (vk >= '0' && vk <= '9')
-        return Qt::Key_0 + (vk - '0');
-    if (vk >= VK_F1 && vk < VK_F1 + 24)
-        return Qt::Key_F1 + (vk - VK_F1);
-    return 0;
-}
-
 TShiftState ShiftStateOf(Qt::KeyboardModifiers modifiers, Qt::MouseButtons buttons)
 {
     TShiftState shift;

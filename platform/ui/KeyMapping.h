@@ -12,6 +12,4 @@ class QKeyEvent;
 uint16_t VirtualKeyOf(const QKeyEvent* event);
 // The virtual key code of a Qt key; 0 for keys without one.
 uint16_t VirtualKeyOf(int qtKey);
-// The Qt key of a virtual key code (for synthesised input).
-int QtKeyOf(uint16_t vk);
 TShiftState ShiftStateOf(Qt::KeyboardModifiers modifiers, Qt::MouseButtons buttons = Qt::NoButton);

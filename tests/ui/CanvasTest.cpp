@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "platform/core/Streams.h"
+#include "platform/core/TypInfo.h"
 #include "platform/ui/Graphics.h"
 #include "platform/ui/ImgList.h"
 #include "platform/ui/UiExceptions.h"
@@ -220,11 +221,14 @@ TEST(Colors, SystemColoursResolveThroughTheFixedPalette)
     EXPECT_EQ(ColorToRGB(clBtnFace), RGB(240, 240, 240));
     EXPECT_EQ(ColorToRGB(clWindow), clWhite);
     EXPECT_EQ(ColorToRGB(clNavy), RGB(0, 0, 128));
-    TColor parsed = 0;
+    // Form files name colours by identifier, ignoring case when reading.
+    std::int64_t parsed = 0;
     ASSERT_TRUE(IdentToColor("clappworkspace", parsed));
     EXPECT_EQ(parsed, clAppWorkSpace);
-    EXPECT_EQ(ColorToString(clBtnShadow), "clBtnShadow");
-    EXPECT_EQ(ColorToString(RGB(1, 2, 3)), std::to_string(RGB(1, 2, 3)));
+    std::string ident;
+    ASSERT_TRUE(ColorToIdent(clBtnShadow, ident));
+    EXPECT_EQ(ident, "clBtnShadow");
+    EXPECT_FALSE(ColorToIdent(RGB(1, 2, 3), ident));
     EXPECT_FALSE(IdentToColor("clNoSuchColour", parsed));
 }
 
