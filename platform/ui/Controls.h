@@ -310,6 +310,7 @@ public:
     void SetTabStop(bool value);
     int TabOrder() const;
     void SetTabOrder(int value);
+    // Qt paints every widget double-buffered; the flag is kept for the form files.
     bool DoubleBuffered() const { return FDoubleBuffered; }
     void SetDoubleBuffered(bool value) { FDoubleBuffered = value; }
     bool Ctl3D() const { return FCtl3D; }

@@ -166,8 +166,6 @@ public:
     TCloseQueryEvent OnCloseQuery;
     TNotifyHandler OnShow;
     TNotifyHandler OnHide;
-    TNotifyHandler OnActivate;
-    TNotifyHandler OnDeactivate;
 
 protected:
     TRect FrameInsets() const override;

@@ -31,8 +31,6 @@ public:
     // The default item is shown in bold.
     bool Default() const { return FDefault; }
     void SetDefault(bool value) { FDefault = value; }
-    bool RadioItem() const { return FRadioItem; }
-    void SetRadioItem(bool value) { FRadioItem = value; }
     bool IsLine() const { return FCaption == "-"; }
 
     int Count() const { return static_cast<int>(FItems.size()); }
@@ -58,7 +56,6 @@ private:
     bool FEnabled = true;
     bool FVisible = true;
     bool FDefault = false;
-    bool FRadioItem = false;
     TMenuItem* FParent = nullptr;
     std::vector<TMenuItem*> FItems;
 };

@@ -28,8 +28,6 @@ public:
     // "&" marks an access key (underlined) unless this is off.
     bool ShowAccelChar() const { return FShowAccelChar; }
     void SetShowAccelChar(bool value);
-    TWinControl* FocusControl() const { return FFocusControl; }
-    void SetFocusControl(TWinControl* value) { FFocusControl = value; }
     void AdjustSize() override;
 
 protected:
@@ -44,7 +42,6 @@ private:
     bool FWordWrap = false;
     bool FTransparent = false;
     bool FShowAccelChar = true;
-    TWinControl* FFocusControl = nullptr;
 };
 
 class TLabel : public TCustomLabel {
@@ -122,7 +119,6 @@ public:
     void SetSorted(bool value) { FItems->SetSorted(value); }
     TNotifyHandler OnChange;
     TNotifyHandler OnSelect;
-    TNotifyHandler OnDropDown;
 
 protected:
     QWidget* CreateWidget() override;
