@@ -197,7 +197,9 @@ void TControl::BoundsChanged(bool)
 
 void TControl::RequestAlign()
 {
-    if (FParent && FAlign != alNone && !FParent->IsDestroying())
+    // Every move asks the parent to realign: aligned neighbours and a scroll
+    // range may depend on it.
+    if (FParent && !FParent->IsDestroying())
         FParent->AlignControl(this);
 }
 

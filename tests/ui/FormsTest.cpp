@@ -138,6 +138,12 @@ TEST_F(Forms, ScrollingMovesTheChildrenAndKeepsScreenPositionsConsistent)
     // Positions are clamped to the range.
     box->VertScrollBar().SetPosition(100000);
     EXPECT_EQ(box->VertScrollBar().Position(), 450 - box->ClientHeight());
+
+    // Moving a child extends the range; moving it back shrinks it.
+    far->SetLeft(far->Left() + 200);
+    EXPECT_EQ(box->HorzScrollBar().Range(), 550);
+    far->SetBounds(0, 0, 50, 50);
+    EXPECT_FALSE(box->HorzScrollBar().IsScrollBarVisible());
 }
 
 TEST_F(Forms, AChildFormHasACaptionAndFrameOutsideItsClientArea)
