@@ -288,28 +288,31 @@ void TPageControl::Paint()
     TCanvas& canvas = *Canvas();
     canvas.Brush().SetColor(FColor);
     canvas.FillRect(ClientRect());
+    QPainter* p = canvas.Handle();
+    const QColor line = ToQColor(clBtnShadow);
     const int tabBottom = TabHeight();
     if (FStyle == tsTabs) {
-        TRect frame = Rect(0, tabBottom, ClientWidth(), ClientHeight());
-        Frame3D(canvas, frame, clBtnHighlight, cl3DDkShadow, 1);
-        Frame3D(canvas, frame, cl3DLight, clBtnShadow, 1);
+        // The page area's frame; the active tab opens it from above.
+        p->fillRect(QRect(0, tabBottom, ClientWidth(), 1), line);
+        p->fillRect(QRect(0, tabBottom, 1, ClientHeight() - tabBottom), line);
+        p->fillRect(QRect(ClientWidth() - 1, tabBottom, 1, ClientHeight() - tabBottom), line);
+        p->fillRect(QRect(0, ClientHeight() - 1, ClientWidth(), 1), line);
     }
-    QPainter* p = canvas.Handle();
     p->setFont(FFont->ToQFont());
     for (int i = 0; i < PageCount(); ++i) {
         TRect r = TabRect(i);
         if (r.IsEmpty())
             continue;
         const bool active = FPages[static_cast<size_t>(i)] == FActivePage;
+        const bool hot = FHotTrack && i == FHotIndex && !active;
         if (FStyle == tsTabs) {
             if (active)
                 r = Rect(r.Left - 2, r.Top - 2, r.Right + 2, r.Bottom + 1);
-            canvas.Brush().SetColor(FColor);
-            canvas.FillRect(r);
-            p->fillRect(QRect(r.Left, r.Top + 1, 1, r.Height() - 1), ToQColor(clBtnHighlight));
-            p->fillRect(QRect(r.Left + 1, r.Top, r.Width() - 2, 1), ToQColor(clBtnHighlight));
-            p->fillRect(QRect(r.Right - 2, r.Top + 1, 1, r.Height() - 1), ToQColor(clBtnShadow));
-            p->fillRect(QRect(r.Right - 1, r.Top + 2, 1, r.Height() - 2), ToQColor(cl3DDkShadow));
+            canvas.Brush().SetColor(active ? FColor : hot ? clGradientInactiveCaption : cl3DLight);
+            canvas.FillRect(Rect(r.Left + 1, r.Top + 1, r.Right - 1, r.Bottom));
+            p->fillRect(QRect(r.Left, r.Top + 1, 1, r.Height() - 1), line);
+            p->fillRect(QRect(r.Left + 1, r.Top, r.Width() - 2, 1), line);
+            p->fillRect(QRect(r.Right - 1, r.Top + 1, 1, r.Height() - 1), line);
         } else {
             TRect face = r;
             if (active)
@@ -319,7 +322,6 @@ void TPageControl::Paint()
             canvas.Brush().SetColor(active ? cl3DLight : FColor);
             canvas.FillRect(face);
         }
-        const bool hot = FHotTrack && i == FHotIndex && !active;
         p->setPen(ToQColor(hot ? clHotLight : FFont->Color()));
         p->drawText(QRect(r.Left, r.Top, r.Width(), r.Height() - (active && FStyle == tsTabs ? 0 : 1)),
                     Qt::AlignCenter | Qt::TextShowMnemonic | Qt::TextSingleLine,
