@@ -55,6 +55,9 @@ class TvnBaseParser {
   // calculation would make again, in the same order, so results are
   // unchanged; off gives the plain algorithm.
   bool MemoizeRules = true;
+  // The limits in force (see vnMaxNestingLevel, vnMaxTreeDepth).
+  int32_t MaxNestingLevel = vnMaxNestingLevel;
+  int32_t MaxTreeDepth = vnMaxTreeDepth;
   int32_t TokenIndex = -1;
   const TvnToken* CurrentToken = nullptr;
   int32_t WayIndex = -1;
@@ -130,15 +133,20 @@ class TvnBaseParser {
   [[gnu::noinline]] void RunRule(TvnWayList& ways, int32_t rule);
   [[gnu::noinline]] void RunRememberedRule(TvnWayList& ways, int32_t rule);
   [[gnu::noinline]] bool ReplayOutcome(TvnWayList& ways, uint64_t key);
-  [[gnu::noinline]] void StoreOutcome(const TvnWayList& ways, uint64_t key, const TvnWayPoint* start);
+  [[gnu::noinline]] void StoreOutcome(const TvnWayList& ways, uint64_t key, const TvnWayPoint* start,
+                                      bool shapedByLimits);
 
   // The outcome of a rule started by one way at one token: the decisions
-  // from the start to each resulting way, in order, and how deep the
-  // calculation nested below its start.
+  // from the start to each resulting way, in order, how deep the
+  // calculation nested below its start, and whether a way of it failed at a
+  // limit (then it holds only at the nesting it started at).
   struct RuleOutcome {
     std::vector<std::vector<std::pair<int32_t, int32_t>>> Paths;  // (Choice, TokenIndex) per record
     int32_t Nesting = 0;
     int32_t TreeDepth = 0;
+    bool ShapedByLimits = false;
+    int32_t StartNesting = 0;
+    int32_t StartTreeDepth = 0;
   };
   std::vector<bool> memoizedRules_;
   std::unordered_map<uint64_t, RuleOutcome> outcomes_;

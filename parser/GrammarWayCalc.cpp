@@ -96,7 +96,7 @@ void TvnBaseParser::RunIteration(TvnWayList& ways, const TvnGrammarElement* e) {
     // repetition records fail when the chain gets too deep.
     if (e->Has(efDeepensTree)) {
       peakTreeDepth_ = std::max(peakTreeDepth_, ++treeDepth_);
-      if (treeDepth_ > vnMaxTreeDepth) {
+      if (treeDepth_ > MaxTreeDepth) {
         FailOpeningWays(ways, e->Items[0]->First);
         break;
       }
@@ -138,7 +138,7 @@ void TvnBaseParser::RunAlternatives(TvnWayList& ways, const TvnGrammarElement* e
 // fail inside it as usual. So a text fails only when no reading of it stays
 // within the limits, and the stack stays bounded.
 void TvnBaseParser::RunNesting(TvnWayList& ways, const TvnGrammarElement* e) {
-  if (nesting_ + 1 > vnMaxNestingLevel || treeDepth_ + 1 > vnMaxTreeDepth) FailOpeningWays(ways, e->First);
+  if (nesting_ + 1 > MaxNestingLevel || treeDepth_ + 1 > MaxTreeDepth) FailOpeningWays(ways, e->First);
   ++nesting_;
   ++treeDepth_;
   peakNesting_ = std::max(peakNesting_, nesting_);
@@ -180,11 +180,11 @@ void TvnBaseParser::RunRule(TvnWayList& ways, int32_t rule) {
 }
 
 // The calculation of a rule depends only on the token it starts at and on
-// the nesting left to it. An outcome is reused when the limits leave room
-// for the nesting it reached; it is stored only when no way of it failed
-// at a limit, so that a copy never lacks a way the calculation would find,
-// and when every resulting way lies below the start.
-// Failures inside the rule already raised ErrorTokenIndex the first time.
+// the nesting left to it; failures inside it already raised ErrorTokenIndex
+// the first time. An outcome in which no way failed at a limit is reused
+// wherever the limits leave room for the nesting it reached; one shaped by
+// the limits only at the same nesting. A reuse counts for the enclosing
+// calculation as if the rule had run: its nesting and its limit failures.
 void TvnBaseParser::RunRememberedRule(TvnWayList& ways, int32_t rule) {
   TvnWayPoint* const start = ways.front();
   const uint64_t key = (static_cast<uint64_t>(rule) << 32) | static_cast<uint32_t>(start->TokenIndex + 1);
@@ -195,7 +195,7 @@ void TvnBaseParser::RunRememberedRule(TvnWayList& ways, int32_t rule) {
   peakTreeDepth_ = treeDepth_;
   WayCalc(ways, RuleBody(rule));
   if (DeduplicateWays) Deduplicate(ways);
-  if (limitFailures_ == savedLimitFailures) StoreOutcome(ways, key, start);
+  StoreOutcome(ways, key, start, limitFailures_ != savedLimitFailures);
   peakNesting_ = std::max(savedPeakNesting, peakNesting_);
   peakTreeDepth_ = std::max(savedPeakTreeDepth, peakTreeDepth_);
 }
@@ -204,12 +204,19 @@ void TvnBaseParser::RunRememberedRule(TvnWayList& ways, int32_t rule) {
 // for every nesting level, stays small.
 bool TvnBaseParser::ReplayOutcome(TvnWayList& ways, uint64_t key) {
   const auto found = outcomes_.find(key);
-  if (found == outcomes_.end() || nesting_ + found->second.Nesting > vnMaxNestingLevel ||
-      treeDepth_ + found->second.TreeDepth > vnMaxTreeDepth)
-    return false;
+  if (found == outcomes_.end()) return false;
+  const RuleOutcome& outcome = found->second;
+  const bool fits = outcome.ShapedByLimits
+                        ? nesting_ == outcome.StartNesting && treeDepth_ == outcome.StartTreeDepth
+                        : nesting_ + outcome.Nesting <= MaxNestingLevel &&
+                              treeDepth_ + outcome.TreeDepth <= MaxTreeDepth;
+  if (!fits) return false;
+  peakNesting_ = std::max(peakNesting_, nesting_ + outcome.Nesting);
+  peakTreeDepth_ = std::max(peakTreeDepth_, treeDepth_ + outcome.TreeDepth);
+  if (outcome.ShapedByLimits) ++limitFailures_;
   TvnWayPoint* const start = ways.front();
   ways.clear();
-  for (const auto& path : found->second.Paths) {
+  for (const auto& path : outcome.Paths) {
     TvnWayPoint* way = start;
     for (const auto& [choice, tokenIndex] : path) {
       way = new TvnWayPoint(way);
@@ -221,11 +228,15 @@ bool TvnBaseParser::ReplayOutcome(TvnWayList& ways, uint64_t key) {
   return true;
 }
 
-void TvnBaseParser::StoreOutcome(const TvnWayList& ways, uint64_t key, const TvnWayPoint* start) {
+// Only outcomes whose ways all lie below the start can be copied.
+void TvnBaseParser::StoreOutcome(const TvnWayList& ways, uint64_t key, const TvnWayPoint* start, bool shapedByLimits) {
   if (std::find(ways.begin(), ways.end(), start) != ways.end()) return;
   RuleOutcome outcome;
   outcome.Nesting = peakNesting_ - nesting_;
   outcome.TreeDepth = peakTreeDepth_ - treeDepth_;
+  outcome.ShapedByLimits = shapedByLimits;
+  outcome.StartNesting = nesting_;
+  outcome.StartTreeDepth = treeDepth_;
   for (const TvnWayPoint* way : ways) {
     std::vector<std::pair<int32_t, int32_t>> path;
     for (const TvnWayPoint* record = way; record != start; record = record->Parent)

@@ -111,6 +111,8 @@ TastNode* vnParseText(TastSyntaxProvider* syntaxProvider, const TvnScannerClass&
   if (entry == TvnParseEntry::LogicalExpression) parser->RequireLeftOperand = options.RequireLeftOperand;
   parser->DeduplicateWays = options.DeduplicateWays;
   parser->MemoizeRules = options.MemoizeRules;
+  parser->MaxNestingLevel = options.MaxNestingLevel;
+  parser->MaxTreeDepth = options.MaxTreeDepth;
   if (scanner->TokenCount() <= kLargeStackTokens)
     return ParseScanned(scanner.get(), parser.get(), operations, options);
   const std::function<TastNode*()> work = [&] { return ParseScanned(scanner.get(), parser.get(), operations, options); };

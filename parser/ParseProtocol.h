@@ -32,6 +32,10 @@ struct TvnParseOptions {
   // plain algorithm.
   bool DeduplicateWays = true;
   bool MemoizeRules = true;
+  // Lower limits than the defaults, for tests that probe the limits on
+  // short texts.
+  int32_t MaxNestingLevel = vnMaxNestingLevel;
+  int32_t MaxTreeDepth = vnMaxTreeDepth;
   // Filled when set.
   TvnParseStatistics* Statistics = nullptr;
 };

@@ -139,4 +139,44 @@ TEST_F(SQL92ParseTest, RandomTextsGiveTheSameResultMergedOrNot) {
   }
 }
 
+// Texts that reach low nesting limits: ways that fail at a limit shape the
+// outcome of a rule, and the remembered outcome must still match.
+TEST_F(SQL92ParseTest, TextsAtTheLimitsGiveTheSameResultMergedOrNot) {
+  const char* const kWords[] = {"(", "(", "(", ")", ")", "SELECT", "a", "1", "=", "NOT", "-", "+", "AND",
+                                "JOIN", "ON", "FROM", "f", "CASE", "WHEN", "THEN", "END", "IN", "x.T"};
+  const TvnParseEntry kEntries[] = {TvnParseEntry::Select, TvnParseEntry::Expression,
+                                    TvnParseEntry::LogicalExpression, TvnParseEntry::SelectItem};
+  std::mt19937 random(1211);
+  for (int n = 0; n < 3000; ++n) {
+    const TvnParseEntry entry = kEntries[random() % 4];
+    std::string text;
+    const int length = 2 + static_cast<int>(random() % 16);
+    for (int i = 0; i < length; ++i) text += std::string(" ") + kWords[random() % std::size(kWords)];
+    TvnParseOptions merged, plain;
+    merged.MaxNestingLevel = plain.MaxNestingLevel = 1 + static_cast<int32_t>(random() % 4);
+    merged.MaxTreeDepth = plain.MaxTreeDepth = merged.MaxNestingLevel + static_cast<int32_t>(random() % 3);
+    plain.DeduplicateWays = false;
+    plain.MemoizeRules = false;
+    ExpectSameOutcome(Outcome(entry, text, merged), Outcome(entry, text, plain), text);
+  }
+}
+
+// A FROM source right of JOIN starts at the same token one level deeper when
+// read as a nested join, so its remembered outcome meets other nestings.
+TEST_F(SQL92ParseTest, JoinsAtTheLimitsGiveTheSameResultMergedOrNot) {
+  const char* const kWords[] = {"a", "a", "JOIN", "JOIN", "(", ")", "ON 1 = 1", "ON (1 = 1)", ",", "(SELECT 1) q"};
+  std::mt19937 random(2026);
+  for (int n = 0; n < 3000; ++n) {
+    std::string text = "SELECT * FROM a";
+    const int length = 2 + static_cast<int>(random() % 14);
+    for (int i = 0; i < length; ++i) text += std::string(" ") + kWords[random() % std::size(kWords)];
+    TvnParseOptions merged, plain;
+    merged.MaxNestingLevel = plain.MaxNestingLevel = 1 + static_cast<int32_t>(random() % 4);
+    plain.DeduplicateWays = false;
+    plain.MemoizeRules = false;
+    ExpectSameOutcome(Outcome(TvnParseEntry::Select, text, merged), Outcome(TvnParseEntry::Select, text, plain),
+                      text);
+  }
+}
+
 }  // namespace
