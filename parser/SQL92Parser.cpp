@@ -8,6 +8,7 @@
 #include "parser/SQL92Parser.h"
 
 #include <memory>
+#include <stdexcept>
 #include <string>
 #include <utility>
 #include <vector>
