@@ -11,18 +11,12 @@
 
 #include "platform/db/ADODB.h"
 #include "tests/db/Owned.h"
-#include "tests/db/SqliteTestFile.h"
+#include "tests/db/SampleDatabaseTest.h"
 
 namespace {
 
-class ADOSqliteTest : public ::testing::Test {
+class ADOSqliteTest : public SampleDatabaseTest {
 protected:
-    static void SetUpTestSuite() { File = new SqliteTestFile(SqliteTestFile::SampleScripts(), "ANALYZE;"); }
-    static void TearDownTestSuite() {
-        delete File;
-        File = nullptr;
-    }
-
     void SetUp() override {
         Connection->SetConnectionString(File->OdbcConnectionString());
         DataSet->SetConnection(Connection.get());
@@ -49,12 +43,9 @@ protected:
         return rows;
     }
 
-    static SqliteTestFile* File;
     Owned<TADOConnection> Connection{TADOConnection::Create(nullptr)};
     Owned<TADODataSet> DataSet{TADODataSet::Create(nullptr)};
 };
-
-SqliteTestFile* ADOSqliteTest::File = nullptr;
 
 TEST_F(ADOSqliteTest, TablesSchemaTypesEveryObject) {
     const auto types = TableTypes();

@@ -10,18 +10,12 @@
 
 #include "platform/db/DBTables.h"
 #include "tests/db/Owned.h"
-#include "tests/db/SqliteTestFile.h"
+#include "tests/db/SampleDatabaseTest.h"
 
 namespace {
 
-class BDESqliteTest : public ::testing::Test {
+class BDESqliteTest : public SampleDatabaseTest {
 protected:
-    static void SetUpTestSuite() { File = new SqliteTestFile(SqliteTestFile::SampleScripts(), "ANALYZE;"); }
-    static void TearDownTestSuite() {
-        delete File;
-        File = nullptr;
-    }
-
     void SetUp() override { Database->SetDatabaseName(File->Path()); }
 
     std::vector<std::pair<std::string, bool>> TableList(bool system) {
@@ -43,11 +37,8 @@ protected:
         return names;
     }
 
-    static SqliteTestFile* File;
     Owned<TDatabase> Database{TDatabase::Create(nullptr)};
 };
-
-SqliteTestFile* BDESqliteTest::File = nullptr;
 
 TEST_F(BDESqliteTest, TableListInCreationOrderWithSystemTablesOnlyWhenAsked) {
     const std::vector<std::pair<std::string, bool>> user = {

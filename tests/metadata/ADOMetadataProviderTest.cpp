@@ -10,7 +10,7 @@
 #include "metadata/MetadataRelation.h"
 #include "platform/db/ADODB.h"
 #include "tests/db/Owned.h"
-#include "tests/db/SqliteTestFile.h"
+#include "tests/db/SampleDatabaseTest.h"
 #include "tests/metadata/ProviderTestSupport.h"
 
 namespace {
@@ -20,26 +20,17 @@ const std::vector<std::string> SampleTables = {"categories", "suppliers",       
                                                "order_items", "Lieferanten_Größe", "Ausgabe",
                                                "order2items"};
 
-class ADOMetadataProviderTest : public ::testing::Test {
+class ADOMetadataProviderTest : public SampleDatabaseTest {
 protected:
-    static void SetUpTestSuite() { File = new SqliteTestFile(SqliteTestFile::SampleScripts(), "ANALYZE;"); }
-    static void TearDownTestSuite() {
-        delete File;
-        File = nullptr;
-    }
-
     void SetUp() override {
         Connection->SetConnectionString(File->OdbcConnectionString());
         Provider->SetConnection(Connection.get());
     }
 
-    static SqliteTestFile* File;
     Owned<TADOConnection> Connection{TADOConnection::Create(nullptr)};
     Owned<TvnADOMetadataProvider> Provider{TvnADOMetadataProvider::Create(nullptr)};
     Owned<TStringList> List{TStringList::Create()};
 };
-
-SqliteTestFile* ADOMetadataProviderTest::File = nullptr;
 
 TEST_F(ADOMetadataProviderTest, TablesAndViewsAreListedApart) {
     List->Add("stale");

@@ -9,31 +9,22 @@
 #include "metadata/MetadataRelation.h"
 #include "platform/db/DBTables.h"
 #include "tests/db/Owned.h"
-#include "tests/db/SqliteTestFile.h"
+#include "tests/db/SampleDatabaseTest.h"
 #include "tests/metadata/ProviderTestSupport.h"
 
 namespace {
 
-class BDEMetadataProviderTest : public ::testing::Test {
+class BDEMetadataProviderTest : public SampleDatabaseTest {
 protected:
-    static void SetUpTestSuite() { File = new SqliteTestFile(SqliteTestFile::SampleScripts(), "ANALYZE;"); }
-    static void TearDownTestSuite() {
-        delete File;
-        File = nullptr;
-    }
-
     void SetUp() override {
         Database->SetDatabaseName(File->Path());
         Provider->SetConnection(Database.get());
     }
 
-    static SqliteTestFile* File;
     Owned<TDatabase> Database{TDatabase::Create(nullptr)};
     Owned<TvnBDEMetadataProvider> Provider{TvnBDEMetadataProvider::Create(nullptr)};
     Owned<TStringList> List{TStringList::Create()};
 };
-
-SqliteTestFile* BDEMetadataProviderTest::File = nullptr;
 
 TEST_F(BDEMetadataProviderTest, TablesAndViewsAreListedApart) {
     const std::vector<std::string> tables = {"categories", "suppliers", "products",          "customers",
