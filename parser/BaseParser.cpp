@@ -98,9 +98,27 @@ void TvnBaseParser::Deduplicate(TvnWayList& ways) {
   ways.resize(kept);
 }
 
+// Collects the records from last back to the root, expanding every graft
+// record into the stretch of decisions it stands for (grafts nest: a
+// stretch can hold grafts of its own).
 void TvnBaseParser::UnrollWay(TvnWayPoint* last) {
   Way.clear();
-  for (TvnWayPoint* record = last; record != nullptr; record = record->Parent) Way.push_back(record);
+  std::vector<std::pair<const TvnWayPoint*, const TvnWayPoint*>> pending{{last, nullptr}};  // (from, stop)
+  while (!pending.empty()) {
+    auto [record, stop] = pending.back();
+    pending.pop_back();
+    for (; record != stop; record = record->Parent) {
+      const auto graft = grafts_.find(record);
+      if (graft == grafts_.end()) {
+        Way.push_back(record);
+        continue;
+      }
+      // The stretch comes before the graft's parent's records in reverse.
+      pending.emplace_back(record->Parent, stop);
+      pending.emplace_back(graft->second.second, graft->second.first);
+      break;
+    }
+  }
   std::reverse(Way.begin(), Way.end());
   WayIndex = -1;
   CurrentToken = nullptr;
@@ -108,7 +126,7 @@ void TvnBaseParser::UnrollWay(TvnWayPoint* last) {
   ErrorTokenIndex = -1;
 }
 
-TvnWayPoint* TvnBaseParser::GetWayNode() {
+const TvnWayPoint* TvnBaseParser::GetWayNode() {
   ++WayIndex;
   if (WayIndex >= static_cast<int32_t>(Way.size()))
     throw std::logic_error("building pass read past the chosen way");

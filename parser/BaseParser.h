@@ -61,7 +61,7 @@ class TvnBaseParser {
   int32_t TokenIndex = -1;
   const TvnToken* CurrentToken = nullptr;
   int32_t WayIndex = -1;
-  std::vector<TvnWayPoint*> Way;
+  std::vector<const TvnWayPoint*> Way;
 
   // Entry points: a way calculation and a building operation per start rule.
   virtual void ParseSelectWayCalc(TvnWayList& ways) = 0;
@@ -100,7 +100,7 @@ class TvnBaseParser {
 
   // ---- building pass ----
   void UnrollWay(TvnWayPoint* last);
-  TvnWayPoint* GetWayNode();
+  const TvnWayPoint* GetWayNode();
   const TvnToken& Get();
   // The choice of the next decision record.
   int32_t NextChoice() { return GetWayNode()->Choice; }
@@ -136,20 +136,30 @@ class TvnBaseParser {
   [[gnu::noinline]] void StoreOutcome(const TvnWayList& ways, uint64_t key, const TvnWayPoint* start,
                                       bool shapedByLimits);
 
-  // The outcome of a rule started by one way at one token: the decisions
-  // from the start to each resulting way, in order, how deep the
-  // calculation nested below its start, and whether a way of it failed at a
-  // limit (then it holds only at the nesting it started at).
+  // The outcome of a rule started by one way at one token: the way it
+  // started from and the resulting ways, in order (kept records of the way
+  // tree), how deep the calculation nested below its start, and whether a
+  // way of it failed at a limit (then it holds only at the nesting it
+  // started at).
   struct RuleOutcome {
-    std::vector<std::vector<std::pair<int32_t, int32_t>>> Paths;  // (Choice, TokenIndex) per record
+    const TvnWayPoint* Start = nullptr;
+    // (way, its token index when the rule ended); a way's token index moves
+    // on as it consumes further tokens.
+    std::vector<std::pair<const TvnWayPoint*, int32_t>> Ends;
     int32_t Nesting = 0;
     int32_t TreeDepth = 0;
     bool ShapedByLimits = false;
     int32_t StartNesting = 0;
     int32_t StartTreeDepth = 0;
   };
+  // A graft record stands for the decisions from a remembered outcome's
+  // start (exclusive) to one of its ways (inclusive); it is no decision
+  // itself. Maps graft records to (start, end).
+  std::unordered_map<const TvnWayPoint*, std::pair<const TvnWayPoint*, const TvnWayPoint*>> grafts_;
   std::vector<bool> memoizedRules_;
-  std::unordered_map<uint64_t, RuleOutcome> outcomes_;
+  // Per (rule, start token): at most one outcome not shaped by the limits,
+  // and one shaped outcome per nesting the rule started at there.
+  std::unordered_map<uint64_t, std::vector<RuleOutcome>> outcomes_;
   int32_t peakNesting_ = 0;
   int32_t peakTreeDepth_ = 0;
   int64_t limitFailures_ = 0;

@@ -205,25 +205,24 @@ void TvnBaseParser::RunRememberedRule(TvnWayList& ways, int32_t rule) {
 bool TvnBaseParser::ReplayOutcome(TvnWayList& ways, uint64_t key) {
   const auto found = outcomes_.find(key);
   if (found == outcomes_.end()) return false;
-  const RuleOutcome& outcome = found->second;
-  const bool fits = outcome.ShapedByLimits
-                        ? nesting_ == outcome.StartNesting && treeDepth_ == outcome.StartTreeDepth
-                        : nesting_ + outcome.Nesting <= MaxNestingLevel &&
-                              treeDepth_ + outcome.TreeDepth <= MaxTreeDepth;
-  if (!fits) return false;
+  const auto fits = [this](const RuleOutcome& outcome) {
+    return outcome.ShapedByLimits ? nesting_ == outcome.StartNesting && treeDepth_ == outcome.StartTreeDepth
+                                  : nesting_ + outcome.Nesting <= MaxNestingLevel &&
+                                        treeDepth_ + outcome.TreeDepth <= MaxTreeDepth;
+  };
+  const auto fitting = std::find_if(found->second.begin(), found->second.end(), fits);
+  if (fitting == found->second.end()) return false;
+  const RuleOutcome& outcome = *fitting;
   peakNesting_ = std::max(peakNesting_, nesting_ + outcome.Nesting);
   peakTreeDepth_ = std::max(peakTreeDepth_, treeDepth_ + outcome.TreeDepth);
   if (outcome.ShapedByLimits) ++limitFailures_;
   TvnWayPoint* const start = ways.front();
   ways.clear();
-  for (const auto& path : outcome.Paths) {
-    TvnWayPoint* way = start;
-    for (const auto& [choice, tokenIndex] : path) {
-      way = new TvnWayPoint(way);
-      way->Choice = choice;
-      way->TokenIndex = tokenIndex;
-    }
-    ways.push_back(way);
+  for (const auto& [end, tokenIndex] : outcome.Ends) {
+    auto* graft = new TvnWayPoint(start);
+    graft->TokenIndex = tokenIndex;
+    grafts_.emplace(graft, std::make_pair(outcome.Start, end));
+    ways.push_back(graft);
   }
   return true;
 }
@@ -237,12 +236,17 @@ void TvnBaseParser::StoreOutcome(const TvnWayList& ways, uint64_t key, const Tvn
   outcome.ShapedByLimits = shapedByLimits;
   outcome.StartNesting = nesting_;
   outcome.StartTreeDepth = treeDepth_;
-  for (const TvnWayPoint* way : ways) {
-    std::vector<std::pair<int32_t, int32_t>> path;
-    for (const TvnWayPoint* record = way; record != start; record = record->Parent)
-      path.emplace_back(record->Choice, record->TokenIndex);
-    std::reverse(path.begin(), path.end());
-    outcome.Paths.push_back(std::move(path));
+  outcome.Start = start;
+  for (TvnWayPoint* way : ways) {
+    way->Kept = true;
+    outcome.Ends.emplace_back(way, way->TokenIndex);
   }
-  outcomes_[key] = std::move(outcome);
+  std::vector<RuleOutcome>& stored = outcomes_[key];
+  // An outcome free of the limits holds wherever it fits, so it replaces one
+  // that did not fit here; shaped outcomes are kept per starting nesting.
+  if (!shapedByLimits)
+    stored.erase(std::remove_if(stored.begin(), stored.end(),
+                                [](const RuleOutcome& kept) { return !kept.ShapedByLimits; }),
+                 stored.end());
+  stored.push_back(std::move(outcome));
 }

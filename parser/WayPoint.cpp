@@ -55,6 +55,7 @@ int32_t TvnWayPoint::GetDepth() const {
 }
 
 void TvnWayPoint::RemoveFromParent() {
+  if (Kept) return;
   if (Parent != nullptr) {
     auto& siblings = Parent->children_;
     // The record is usually the newest child, so search from the back.

@@ -19,13 +19,17 @@ class TvnWayPoint {
   TvnWayPoint* Parent = nullptr;
   int32_t TokenIndex = -1;
   int32_t Choice = 0;
+  // A kept record stays in the tree when its way fails: remembered rule
+  // outcomes refer to it until the way tree is freed.
+  bool Kept = false;
 
   const std::vector<TvnWayPoint*>& Children() const { return children_; }
   // Number of records below this one, and the length of the longest chain
   // from this record down (1 for a leaf).
   int64_t GetCount() const;
   int32_t GetDepth() const;
-  // Unlinks this record from its parent and frees it with everything below.
+  // Unlinks this record from its parent and frees it with everything below;
+  // a kept record stays where it is.
   void RemoveFromParent();
 
   // Records alive in the process, for leak checks in tests.

@@ -179,4 +179,77 @@ TEST_F(SQL92ParseTest, JoinsAtTheLimitsGiveTheSameResultMergedOrNot) {
   }
 }
 
+std::string Repeat(const std::string& piece, int count) {
+  std::string text;
+  for (int i = 0; i < count; ++i) text += piece;
+  return text;
+}
+
+// The nested shapes whose readings multiply per level, at depth d, with the
+// entry point and left-operand mode they are parsed in.
+struct NestedShape {
+  const char* name;
+  TvnParseEntry entry;
+  bool requireLeftOperand;
+  std::string (*text)(int d);
+};
+
+const NestedShape kNestedShapes[] = {
+    {"bracketed sub-queries", TvnParseEntry::Select, true,
+     [](int d) { return "SELECT " + Repeat("((SELECT ", d) + "1" + Repeat("))", d); }},
+    {"sub-queries in IN", TvnParseEntry::Select, true,
+     [](int d) { return "SELECT a FROM t" + Repeat(" WHERE a IN ((SELECT a FROM t", d) + Repeat("))", d); }},
+    {"right-nested bracketed joins", TvnParseEntry::Select, true,
+     [](int d) { return "SELECT * FROM a" + Repeat(" JOIN (b", d) + " JOIN c ON 1 = 1" + Repeat(") ON 1 = 1", d); }},
+    {"derived tables right of JOIN", TvnParseEntry::Select, true,
+     [](int d) { return "SELECT * FROM a" + Repeat(" JOIN ((SELECT 1) q", d) + Repeat(" JOIN b ON 1 = 1) ON 2 = 2", d); }},
+    {"right-nested joins", TvnParseEntry::Select, true,
+     [](int d) { return "SELECT * FROM a" + Repeat(" JOIN b", d) + " JOIN c ON 1 = 1" + Repeat(" ON 1 = 1", d); }},
+    {"brackets in WHERE", TvnParseEntry::Select, true,
+     [](int d) { return "SELECT a FROM t WHERE " + Repeat("(", d) + "a = 1" + Repeat(")", d); }},
+    {"nested CASE", TvnParseEntry::Expression, true,
+     [](int d) { return Repeat("CASE WHEN (a = 1) THEN ", d) + "(0)" + Repeat(" ELSE 1 END", d); }},
+    {"criteria NOT chain", TvnParseEntry::LogicalExpression, false,
+     [](int d) { return "NOT LIKE 'x'" + Repeat(" AND NOT LIKE 'x' OR NOT IN (1)", d); }},
+    {"criteria nested NOT", TvnParseEntry::LogicalExpression, false,
+     [](int d) { return Repeat("NOT (", d) + "NOT LIKE 'x'" + Repeat(")", d); }},
+};
+
+// Every nested shape at depths 1 to 4, and its mutations, with the default
+// limits and with limits the deeper texts run into: remembered outcomes are
+// reused across levels, so each level must still give what the plain
+// calculation gives.
+TEST_F(SQL92ParseTest, NestedShapesAndTheirMutationsGiveTheSameResultMergedOrNot) {
+  for (const NestedShape& shape : kNestedShapes) {
+    for (int d = 1; d <= 4; ++d) {
+      for (const std::string& text : Mutations(shape.text(d))) {
+        for (int32_t limit : {vnMaxNestingLevel, d + 1, 2 * d}) {
+          SCOPED_TRACE(std::string(shape.name) + ", nesting limit " + std::to_string(limit));
+          TvnParseOptions merged, plain;
+          merged.RequireLeftOperand = plain.RequireLeftOperand = shape.requireLeftOperand;
+          merged.MaxNestingLevel = plain.MaxNestingLevel = limit;
+          plain.DeduplicateWays = false;
+          plain.MemoizeRules = false;
+          ExpectSameOutcome(Outcome(shape.entry, text, merged), Outcome(shape.entry, text, plain), text);
+        }
+      }
+    }
+  }
+}
+
+// The nested shapes well past the depth the plain calculation can reach
+// parse, and print back to text that parses to the same tree.
+TEST_F(SQL92ParseTest, DeeplyNestedShapesParseAndSurviveARoundTrip) {
+  for (const NestedShape& shape : kNestedShapes) {
+    SCOPED_TRACE(shape.name);
+    TvnParseOptions options;
+    options.RequireLeftOperand = shape.requireLeftOperand;
+    const std::string text = shape.text(60);
+    const ParseOutcome first = Outcome(shape.entry, text, options);
+    ASSERT_TRUE(first.Ok) << first.Message;
+    const std::string printed = Print(shape.entry, text, options);
+    EXPECT_EQ(Outcome(shape.entry, printed, options).Tree, first.Tree) << printed;
+  }
+}
+
 }  // namespace
