@@ -108,11 +108,11 @@ void TvnBaseParser::UnrollWay(TvnWayPoint* last) {
     auto [record, stop] = pending.back();
     pending.pop_back();
     for (; record != stop; record = record->Parent) {
-      const auto graft = grafts_.find(record);
-      if (graft == grafts_.end()) {
+      if (!record->Graft) {
         Way.push_back(record);
         continue;
       }
+      const auto graft = grafts_.find(record);
       // The stretch comes before the graft's parent's records in reverse.
       pending.emplace_back(record->Parent, stop);
       pending.emplace_back(graft->second.second, graft->second.first);

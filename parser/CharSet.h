@@ -35,6 +35,10 @@ class TvnBitSet256 {
     }
     return grew;
   }
+  constexpr bool Intersects(const TvnBitSet256& other) const {
+    return ((bits_[0] & other.bits_[0]) | (bits_[1] & other.bits_[1]) | (bits_[2] & other.bits_[2]) |
+            (bits_[3] & other.bits_[3])) != 0;
+  }
   constexpr bool Empty() const { return (bits_[0] | bits_[1] | bits_[2] | bits_[3]) == 0; }
   constexpr bool operator==(const TvnBitSet256&) const = default;
 

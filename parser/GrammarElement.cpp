@@ -151,8 +151,15 @@ void TvnGrammar::Complete() {
     changed = false;
     for (TvnGrammarElement* e : elements_) changed = Update(e) || changed;
   }
-  for (TvnGrammarElement* e : elements_)
+  for (TvnGrammarElement* e : elements_) {
     if (e->FollowRule >= 0) e->Follow.Unite(rules_[e->FollowRule]->First);
+    if (e->Kind != TvnElementKind::Alternatives) continue;
+    e->AlternativesBefore.assign(256, {});
+    for (size_t i = 0; i < e->Items.size(); ++i)
+      for (int kind = 0; kind < 256; ++kind)
+        if (e->Items[i]->Kind == TvnElementKind::Empty || e->Items[i]->First.Contains(kind))
+          e->AlternativesBefore[kind].push_back(static_cast<uint16_t>(i));
+  }
   for (const TvnGrammarElement* e : elements_) {
     bool bodyMustConsume = e->Kind == TvnElementKind::Option || e->Kind == TvnElementKind::Iteration;
     if (bodyMustConsume && e->Items[0]->Nullable)

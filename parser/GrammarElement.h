@@ -45,6 +45,9 @@ struct TvnGrammarElement {
   // Computed by TvnGrammar::Complete.
   TvnTokenSet First;
   bool Nullable = false;
+  // Alternatives: per token kind, in order, the numbers of the alternatives
+  // that can begin with it, and of the empty alternatives.
+  std::vector<std::vector<uint16_t>> AlternativesBefore;
 
   bool Has(TvnElementFlag flag) const { return (Flags & flag) != 0; }
 };

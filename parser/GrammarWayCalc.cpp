@@ -115,8 +115,21 @@ void TvnBaseParser::RunAlternatives(TvnWayList& ways, const TvnGrammarElement* e
   start = ways;
   TvnWayList& result = AcquireList();
   TvnWayList& list = AcquireList();
-  for (size_t i = 0; i < e->Items.size(); ++i) {
+  // The kinds of the tokens the ways stand before: an alternative that can
+  // begin with none of them is passed over without copying the ways. For a
+  // single kind the element lists the alternatives to try.
+  TvnTokenSet next;
+  for (const TvnWayPoint* way : start) next.Include(Scanner->GetToken(way->TokenIndex + 1).kind);
+  const std::vector<uint16_t>* candidates = nullptr;
+  if (start.size() == 1) {
+    const int32_t kind = Scanner->GetToken(start.front()->TokenIndex + 1).kind;
+    if (kind >= 0 && kind < static_cast<int32_t>(e->AlternativesBefore.size())) candidates = &e->AlternativesBefore[kind];
+  }
+  const size_t count = candidates != nullptr ? candidates->size() : e->Items.size();
+  for (size_t n = 0; n < count; ++n) {
+    const size_t i = candidates != nullptr ? (*candidates)[n] : n;
     const TvnGrammarElement* alternative = e->Items[i];
+    if (alternative->Kind != TvnElementKind::Empty && !alternative->First.Intersects(next)) continue;
     list = start;
     if (alternative->Kind == TvnElementKind::Empty) {
       if (alternative->Has(efUnlessLeftOperandRequired) && RequireLeftOperand) continue;
@@ -221,6 +234,7 @@ bool TvnBaseParser::ReplayOutcome(TvnWayList& ways, uint64_t key) {
   for (const auto& [end, tokenIndex] : outcome.Ends) {
     auto* graft = new TvnWayPoint(start);
     graft->TokenIndex = tokenIndex;
+    graft->Graft = true;
     grafts_.emplace(graft, std::make_pair(outcome.Start, end));
     ways.push_back(graft);
   }

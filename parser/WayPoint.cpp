@@ -2,42 +2,121 @@
 
 #include <algorithm>
 #include <atomic>
+#include <cstdlib>
+#include <new>
+#include <utility>
+#include <vector>
 
 namespace {
-std::atomic<int64_t> liveRecords{0};
+
+// Records alive on threads that have ended (normally none).
+std::atomic<int64_t> leftRecords{0};
+
+// Fixed-size blocks carved from large chunks, with a free list; the chunks
+// are returned when the thread ends.
+class RecordPool {
+ public:
+  RecordPool() = default;
+  RecordPool(const RecordPool&) = delete;
+  RecordPool& operator=(const RecordPool&) = delete;
+  ~RecordPool() {
+    leftRecords.fetch_add(Live, std::memory_order_relaxed);
+    for (void* chunk : chunks_) std::free(chunk);
+  }
+
+  // Records of this thread alive now.
+  int64_t Live = 0;
+
+  void* Take() {
+    if (free_ != nullptr) {
+      FreeBlock* block = free_;
+      free_ = block->Next;
+      return block;
+    }
+    if (used_ == kBlocksPerChunk) {
+      void* chunk = std::malloc(kBlocksPerChunk * kBlockSize);
+      if (chunk == nullptr) throw std::bad_alloc();
+      chunks_.push_back(chunk);
+      used_ = 0;
+    }
+    return static_cast<char*>(chunks_.back()) + kBlockSize * used_++;
+  }
+
+  void Give(void* block) {
+    auto* freed = static_cast<FreeBlock*>(block);
+    freed->Next = free_;
+    free_ = freed;
+  }
+
+ private:
+  struct FreeBlock {
+    FreeBlock* Next;
+  };
+  static constexpr size_t kBlockSize = (sizeof(TvnWayPoint) + alignof(TvnWayPoint) - 1) / alignof(TvnWayPoint) *
+                                       alignof(TvnWayPoint);
+  static constexpr size_t kBlocksPerChunk = 4096;
+  std::vector<void*> chunks_;
+  size_t used_ = kBlocksPerChunk;
+  FreeBlock* free_ = nullptr;
+};
+
+RecordPool& Pool() {
+  thread_local RecordPool pool;
+  return pool;
+}
+
 }  // namespace
 
+void* TvnWayPoint::operator new(size_t size) {
+  if (size != sizeof(TvnWayPoint)) return ::operator new(size);
+  return Pool().Take();
+}
+
+void TvnWayPoint::operator delete(void* record, size_t size) noexcept {
+  if (record == nullptr) return;
+  if (size != sizeof(TvnWayPoint)) return ::operator delete(record);
+  Pool().Give(record);
+}
+
 TvnWayPoint::TvnWayPoint(TvnWayPoint* parent) : Parent(parent) {
-  liveRecords.fetch_add(1, std::memory_order_relaxed);
+  ++Pool().Live;
   if (parent != nullptr) {
-    parent->children_.push_back(this);
+    nextSibling_ = parent->firstChild_;
+    parent->firstChild_ = this;
     TokenIndex = parent->TokenIndex;
   }
 }
 
 // A way can hold a record for every decision of a long text, so the subtree
-// is freed with an explicit stack instead of recursion.
+// is freed without recursion: the children of each freed record join the
+// front of the pending list.
 TvnWayPoint::~TvnWayPoint() {
-  liveRecords.fetch_sub(1, std::memory_order_relaxed);
-  std::vector<TvnWayPoint*> pending;
-  pending.swap(children_);
-  while (!pending.empty()) {
-    TvnWayPoint* record = pending.back();
-    pending.pop_back();
-    pending.insert(pending.end(), record->children_.begin(), record->children_.end());
-    record->children_.clear();
+  --Pool().Live;
+  TvnWayPoint* pending = firstChild_;
+  while (pending != nullptr) {
+    TvnWayPoint* record = pending;
+    pending = record->nextSibling_;
+    if (record->firstChild_ != nullptr) {
+      TvnWayPoint* last = record->firstChild_;
+      while (last->nextSibling_ != nullptr) last = last->nextSibling_;
+      last->nextSibling_ = pending;
+      pending = record->firstChild_;
+      record->firstChild_ = nullptr;
+    }
     delete record;
   }
 }
 
 int64_t TvnWayPoint::GetCount() const {
   int64_t count = 0;
-  std::vector<const TvnWayPoint*> pending(children_.begin(), children_.end());
+  std::vector<const TvnWayPoint*> pending;
+  for (const TvnWayPoint* child = firstChild_; child != nullptr; child = child->nextSibling_) pending.push_back(child);
   while (!pending.empty()) {
     const TvnWayPoint* record = pending.back();
     pending.pop_back();
     ++count;
-    pending.insert(pending.end(), record->children_.begin(), record->children_.end());
+    for (const TvnWayPoint* child = record->firstChild_; child != nullptr; child = child->nextSibling_)
+      pending.push_back(child);
   }
   return count;
 }
@@ -49,7 +128,8 @@ int32_t TvnWayPoint::GetDepth() const {
     auto [record, depth] = pending.back();
     pending.pop_back();
     deepest = std::max(deepest, depth);
-    for (const TvnWayPoint* child : record->children_) pending.emplace_back(child, depth + 1);
+    for (const TvnWayPoint* child = record->firstChild_; child != nullptr; child = child->nextSibling_)
+      pending.emplace_back(child, depth + 1);
   }
   return deepest;
 }
@@ -57,13 +137,13 @@ int32_t TvnWayPoint::GetDepth() const {
 void TvnWayPoint::RemoveFromParent() {
   if (Kept) return;
   if (Parent != nullptr) {
-    auto& siblings = Parent->children_;
-    // The record is usually the newest child, so search from the back.
-    auto found = std::find(siblings.rbegin(), siblings.rend(), this);
-    if (found != siblings.rend()) siblings.erase(std::next(found).base());
+    TvnWayPoint** link = &Parent->firstChild_;
+    while (*link != nullptr && *link != this) link = &(*link)->nextSibling_;
+    if (*link == this) *link = nextSibling_;
     Parent = nullptr;
+    nextSibling_ = nullptr;
   }
   delete this;
 }
 
-int64_t TvnWayPoint::LiveCount() { return liveRecords.load(std::memory_order_relaxed); }
+int64_t TvnWayPoint::LiveCount() { return leftRecords.load(std::memory_order_relaxed) + Pool().Live; }

@@ -4,17 +4,23 @@
 // the grammar and the last token consumed. A record owns the records that
 // continue it, so freeing the root frees every way.
 
+#include <cstddef>
 #include <cstdint>
 #include <vector>
 
 class TvnWayPoint {
  public:
-  // With a parent, the record appends itself to the parent's children and
-  // copies its TokenIndex; without one, TokenIndex is -1.
+  // With a parent, the record becomes the parent's newest child and copies
+  // its TokenIndex; without one, TokenIndex is -1.
   explicit TvnWayPoint(TvnWayPoint* parent = nullptr);
   ~TvnWayPoint();
   TvnWayPoint(const TvnWayPoint&) = delete;
   TvnWayPoint& operator=(const TvnWayPoint&) = delete;
+
+  // Records come from a pool of the thread that makes them (a parse makes
+  // thousands); a record must be freed on that thread.
+  static void* operator new(size_t size);
+  static void operator delete(void* record, size_t size) noexcept;
 
   TvnWayPoint* Parent = nullptr;
   int32_t TokenIndex = -1;
@@ -22,8 +28,10 @@ class TvnWayPoint {
   // A kept record stays in the tree when its way fails: remembered rule
   // outcomes refer to it until the way tree is freed.
   bool Kept = false;
+  // A graft record stands for a stretch of decisions remembered elsewhere
+  // (see TvnBaseParser::UnrollWay); it is no decision itself.
+  bool Graft = false;
 
-  const std::vector<TvnWayPoint*>& Children() const { return children_; }
   // Number of records below this one, and the length of the longest chain
   // from this record down (1 for a leaf).
   int64_t GetCount() const;
@@ -32,11 +40,15 @@ class TvnWayPoint {
   // a kept record stays where it is.
   void RemoveFromParent();
 
-  // Records alive in the process, for leak checks in tests.
+  // Records alive on this thread and left alive by threads that have ended,
+  // for leak checks in tests.
   static int64_t LiveCount();
 
  private:
-  std::vector<TvnWayPoint*> children_;
+  // The children form a list from the newest: a way that fails is usually
+  // the newest child of its parent.
+  TvnWayPoint* firstChild_ = nullptr;
+  TvnWayPoint* nextSibling_ = nullptr;
 };
 
 // The live ways at one point of the grammar; removing a way from a list
