@@ -64,14 +64,14 @@ bool TvnBaseParser::IsIntInArray(int32_t value, std::initializer_list<int32_t> a
 void TvnBaseParser::AddWayNode(TvnWayList& ways, int32_t choice) {
   for (TvnWayPoint*& way : ways) {
     way = new TvnWayPoint(way);
-    way->Choice = choice;
+    way->Choice = static_cast<int16_t>(choice);
   }
 }
 
 void TvnBaseParser::ListAddWithWayNode(TvnWayList& target, const TvnWayList& ways, int32_t choice) {
   for (TvnWayPoint* way : ways) {
     auto* record = new TvnWayPoint(way);
-    record->Choice = choice;
+    record->Choice = static_cast<int16_t>(choice);
     target.push_back(record);
   }
 }

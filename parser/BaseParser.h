@@ -32,6 +32,8 @@ constexpr int32_t vnMaxNestingLevel = 256;
 // Depth allowed for the built tree, counting nesting levels and the links of
 // left-associative operator chains ("1+2+...").
 constexpr int32_t vnMaxTreeDepth = 4096;
+// See TvnBaseParser::MinRememberedRecords.
+constexpr int64_t vnMinRememberedRecords = 32;
 
 class TvnBaseParser {
  public:
@@ -55,6 +57,11 @@ class TvnBaseParser {
   // calculation would make again, in the same order, so results are
   // unchanged; off gives the plain algorithm.
   bool MemoizeRules = true;
+  // An outcome whose calculation made fewer way records than this is not
+  // remembered: repeating it costs at most that many records, and the
+  // outcomes of the larger calculations around it are remembered, so no
+  // shape multiplies.
+  int64_t MinRememberedRecords = vnMinRememberedRecords;
   // The limits in force (see vnMaxNestingLevel, vnMaxTreeDepth).
   int32_t MaxNestingLevel = vnMaxNestingLevel;
   int32_t MaxTreeDepth = vnMaxTreeDepth;

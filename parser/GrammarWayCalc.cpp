@@ -204,11 +204,14 @@ void TvnBaseParser::RunRememberedRule(TvnWayList& ways, int32_t rule) {
   if (ReplayOutcome(ways, key)) return;
   const int32_t savedPeakNesting = peakNesting_, savedPeakTreeDepth = peakTreeDepth_;
   const int64_t savedLimitFailures = limitFailures_;
+  const int64_t savedMade = TvnWayPoint::MadeCount();
   peakNesting_ = nesting_;
   peakTreeDepth_ = treeDepth_;
   WayCalc(ways, RuleBody(rule));
   if (DeduplicateWays) Deduplicate(ways);
-  StoreOutcome(ways, key, start, limitFailures_ != savedLimitFailures);
+  // A calculation that made few records is cheaper to repeat than to keep.
+  if (TvnWayPoint::MadeCount() - savedMade >= MinRememberedRecords)
+    StoreOutcome(ways, key, start, limitFailures_ != savedLimitFailures);
   peakNesting_ = std::max(savedPeakNesting, peakNesting_);
   peakTreeDepth_ = std::max(savedPeakTreeDepth, peakTreeDepth_);
 }

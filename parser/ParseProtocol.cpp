@@ -111,6 +111,7 @@ TastNode* vnParseText(TastSyntaxProvider* syntaxProvider, const TvnScannerClass&
   if (entry == TvnParseEntry::LogicalExpression) parser->RequireLeftOperand = options.RequireLeftOperand;
   parser->DeduplicateWays = options.DeduplicateWays;
   parser->MemoizeRules = options.MemoizeRules;
+  parser->MinRememberedRecords = options.MinRememberedRecords;
   parser->MaxNestingLevel = options.MaxNestingLevel;
   parser->MaxTreeDepth = options.MaxTreeDepth;
   if (scanner->TokenCount() <= kLargeStackTokens)

@@ -32,6 +32,9 @@ struct TvnParseOptions {
   // plain algorithm.
   bool DeduplicateWays = true;
   bool MemoizeRules = true;
+  // See TvnBaseParser::MinRememberedRecords; tests set 0 to remember every
+  // outcome.
+  int64_t MinRememberedRecords = vnMinRememberedRecords;
   // Lower limits than the defaults, for tests that probe the limits on
   // short texts.
   int32_t MaxNestingLevel = vnMaxNestingLevel;

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <atomic>
-#include <cstdlib>
 #include <new>
 #include <utility>
 #include <vector>
@@ -21,11 +20,12 @@ class RecordPool {
   RecordPool& operator=(const RecordPool&) = delete;
   ~RecordPool() {
     leftRecords.fetch_add(Live, std::memory_order_relaxed);
-    for (void* chunk : chunks_) std::free(chunk);
+    for (void* chunk : chunks_) ::operator delete(chunk);
   }
 
-  // Records of this thread alive now.
+  // Records of this thread alive now, and made so far.
   int64_t Live = 0;
+  int64_t Made = 0;
 
   void* Take() {
     if (free_ != nullptr) {
@@ -34,9 +34,7 @@ class RecordPool {
       return block;
     }
     if (used_ == kBlocksPerChunk) {
-      void* chunk = std::malloc(kBlocksPerChunk * kBlockSize);
-      if (chunk == nullptr) throw std::bad_alloc();
-      chunks_.push_back(chunk);
+      chunks_.push_back(::operator new(kBlocksPerChunk * kBlockSize));
       used_ = 0;
     }
     return static_cast<char*>(chunks_.back()) + kBlockSize * used_++;
@@ -79,7 +77,9 @@ void TvnWayPoint::operator delete(void* record, size_t size) noexcept {
 }
 
 TvnWayPoint::TvnWayPoint(TvnWayPoint* parent) : Parent(parent) {
-  ++Pool().Live;
+  RecordPool& pool = Pool();
+  ++pool.Live;
+  ++pool.Made;
   if (parent != nullptr) {
     nextSibling_ = parent->firstChild_;
     parent->firstChild_ = this;
@@ -147,3 +147,5 @@ void TvnWayPoint::RemoveFromParent() {
 }
 
 int64_t TvnWayPoint::LiveCount() { return leftRecords.load(std::memory_order_relaxed) + Pool().Live; }
+
+int64_t TvnWayPoint::MadeCount() { return Pool().Made; }

@@ -24,7 +24,8 @@ class TvnWayPoint {
 
   TvnWayPoint* Parent = nullptr;
   int32_t TokenIndex = -1;
-  int32_t Choice = 0;
+  // The alternative taken; a grammar element has far fewer than 32,768.
+  int16_t Choice = 0;
   // A kept record stays in the tree when its way fails: remembered rule
   // outcomes refer to it until the way tree is freed.
   bool Kept = false;
@@ -43,6 +44,8 @@ class TvnWayPoint {
   // Records alive on this thread and left alive by threads that have ended,
   // for leak checks in tests.
   static int64_t LiveCount();
+  // Records made on this thread so far.
+  static int64_t MadeCount();
 
  private:
   // The children form a list from the newest: a way that fails is usually

@@ -60,12 +60,20 @@ void ExpectSameOutcome(const ParseOutcome& merged, const ParseOutcome& plain, co
 
 class MergedWays : public SQL92ParseTest, public ::testing::WithParamInterface<std::string> {
  protected:
+  // With the default threshold for remembered outcomes, and remembering
+  // every outcome.
   void Compare(TvnParseEntry entry, const std::string& text, bool requireLeftOperand = true) {
-    TvnParseOptions merged, plain;
-    merged.RequireLeftOperand = plain.RequireLeftOperand = requireLeftOperand;
+    TvnParseOptions plain;
+    plain.RequireLeftOperand = requireLeftOperand;
     plain.DeduplicateWays = false;
     plain.MemoizeRules = false;
-    ExpectSameOutcome(Outcome(entry, text, merged), Outcome(entry, text, plain), text);
+    const ParseOutcome expected = Outcome(entry, text, plain);
+    for (int64_t minRecords : {vnMinRememberedRecords, int64_t{0}}) {
+      TvnParseOptions merged;
+      merged.RequireLeftOperand = requireLeftOperand;
+      merged.MinRememberedRecords = minRecords;
+      ExpectSameOutcome(Outcome(entry, text, merged), expected, text);
+    }
   }
 };
 
@@ -108,11 +116,14 @@ TEST_F(SQL92ParseTest, AmbiguousShapesGiveTheSameResultMergedOrNot) {
       {TvnParseEntry::Select, "((SELECT 1)) UNION ((SELECT 2))", true},
   };
   for (const auto& c : kCases) {
-    TvnParseOptions merged, plain;
-    merged.RequireLeftOperand = plain.RequireLeftOperand = c.requireLeftOperand;
-    plain.DeduplicateWays = false;
-    plain.MemoizeRules = false;
-    ExpectSameOutcome(Outcome(c.entry, c.text, merged), Outcome(c.entry, c.text, plain), c.text);
+    for (int64_t minRecords : {vnMinRememberedRecords, int64_t{0}}) {
+      TvnParseOptions merged, plain;
+      merged.RequireLeftOperand = plain.RequireLeftOperand = c.requireLeftOperand;
+      merged.MinRememberedRecords = minRecords;
+      plain.DeduplicateWays = false;
+      plain.MemoizeRules = false;
+      ExpectSameOutcome(Outcome(c.entry, c.text, merged), Outcome(c.entry, c.text, plain), c.text);
+    }
   }
 }
 
@@ -133,6 +144,8 @@ TEST_F(SQL92ParseTest, RandomTextsGiveTheSameResultMergedOrNot) {
     for (int i = 0; i < length; ++i) text += std::string(" ") + kWords[random() % std::size(kWords)];
     TvnParseOptions merged, plain;
     merged.RequireLeftOperand = plain.RequireLeftOperand = random() % 2 == 0;
+    // Half of the texts remember every outcome, however small.
+    if (random() % 2 == 0) merged.MinRememberedRecords = 0;
     plain.DeduplicateWays = false;
     plain.MemoizeRules = false;
     ExpectSameOutcome(Outcome(entry, text, merged), Outcome(entry, text, plain), text);
@@ -155,6 +168,8 @@ TEST_F(SQL92ParseTest, TextsAtTheLimitsGiveTheSameResultMergedOrNot) {
     TvnParseOptions merged, plain;
     merged.MaxNestingLevel = plain.MaxNestingLevel = 1 + static_cast<int32_t>(random() % 4);
     merged.MaxTreeDepth = plain.MaxTreeDepth = merged.MaxNestingLevel + static_cast<int32_t>(random() % 3);
+    // Half of the texts remember every outcome, however small.
+    if (random() % 2 == 0) merged.MinRememberedRecords = 0;
     plain.DeduplicateWays = false;
     plain.MemoizeRules = false;
     ExpectSameOutcome(Outcome(entry, text, merged), Outcome(entry, text, plain), text);
@@ -172,6 +187,8 @@ TEST_F(SQL92ParseTest, JoinsAtTheLimitsGiveTheSameResultMergedOrNot) {
     for (int i = 0; i < length; ++i) text += std::string(" ") + kWords[random() % std::size(kWords)];
     TvnParseOptions merged, plain;
     merged.MaxNestingLevel = plain.MaxNestingLevel = 1 + static_cast<int32_t>(random() % 4);
+    // Half of the texts remember every outcome, however small.
+    if (random() % 2 == 0) merged.MinRememberedRecords = 0;
     plain.DeduplicateWays = false;
     plain.MemoizeRules = false;
     ExpectSameOutcome(Outcome(TvnParseEntry::Select, text, merged), Outcome(TvnParseEntry::Select, text, plain),
@@ -226,6 +243,8 @@ TEST_F(SQL92ParseTest, NestedShapesAndTheirMutationsGiveTheSameResultMergedOrNot
         for (int32_t limit : {vnMaxNestingLevel, d + 1, 2 * d}) {
           SCOPED_TRACE(std::string(shape.name) + ", nesting limit " + std::to_string(limit));
           TvnParseOptions merged, plain;
+          // Below the default limit every outcome is remembered, however small.
+          merged.MinRememberedRecords = limit == vnMaxNestingLevel ? vnMinRememberedRecords : 0;
           merged.RequireLeftOperand = plain.RequireLeftOperand = shape.requireLeftOperand;
           merged.MaxNestingLevel = plain.MaxNestingLevel = limit;
           plain.DeduplicateWays = false;
