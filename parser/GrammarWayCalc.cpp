@@ -70,6 +70,25 @@ TvnWayList& TvnBaseParser::AcquireList() {
 void TvnBaseParser::ReleaseLists(size_t count) { listsInUse_ -= count; }
 
 void TvnBaseParser::RunOption(TvnWayList& ways, const TvnGrammarElement* e) {
+  // A single way before a token that allows only one of taking and skipping
+  // needs no second list.
+  if (ways.size() == 1) {
+    const int32_t next = Scanner->GetToken(ways.front()->TokenIndex + 1).kind;
+    const bool take = e->Items[0]->First.Contains(next);
+    const bool skip = !e->Has(efFollowTest) || e->Follow.Contains(next);
+    if (!take || !skip) {
+      if (!take && !skip) {
+        ways.clear();
+      } else if (!take) {
+        AddWayNode(ways, 0);
+      } else {
+        AddWayNode(ways, 1);
+        WayCalc(ways, e->Items[0]);
+        if (DeduplicateWays) Deduplicate(ways);
+      }
+      return;
+    }
+  }
   TvnWayList& skip = AcquireList();
   skip = ways;
   if (e->Has(efFollowTest)) CheckLAToken(skip, e->Follow);
@@ -111,20 +130,34 @@ void TvnBaseParser::RunIteration(TvnWayList& ways, const TvnGrammarElement* e) {
 }
 
 void TvnBaseParser::RunAlternatives(TvnWayList& ways, const TvnGrammarElement* e) {
+  // For a single way the element lists the alternatives that can begin with
+  // its next token's kind, and the empty ones.
+  const std::vector<uint16_t>* candidates = nullptr;
+  if (ways.size() == 1) {
+    const int32_t kind = Scanner->GetToken(ways.front()->TokenIndex + 1).kind;
+    if (kind >= 0 && kind < static_cast<int32_t>(e->AlternativesBefore.size())) candidates = &e->AlternativesBefore[kind];
+  }
+  // A single way with no alternative to try stops here; with a single
+  // non-empty one it continues in place.
+  if (candidates != nullptr && candidates->empty()) {
+    ways.clear();
+    return;
+  }
+  if (candidates != nullptr && candidates->size() == 1 &&
+      e->Items[candidates->front()]->Kind != TvnElementKind::Empty) {
+    AddWayNode(ways, candidates->front());
+    WayCalc(ways, e->Items[candidates->front()]);
+    if (DeduplicateWays) Deduplicate(ways);
+    return;
+  }
   TvnWayList& start = AcquireList();
   start = ways;
   TvnWayList& result = AcquireList();
   TvnWayList& list = AcquireList();
   // The kinds of the tokens the ways stand before: an alternative that can
-  // begin with none of them is passed over without copying the ways. For a
-  // single kind the element lists the alternatives to try.
+  // begin with none of them is passed over without copying the ways.
   TvnTokenSet next;
   for (const TvnWayPoint* way : start) next.Include(Scanner->GetToken(way->TokenIndex + 1).kind);
-  const std::vector<uint16_t>* candidates = nullptr;
-  if (start.size() == 1) {
-    const int32_t kind = Scanner->GetToken(start.front()->TokenIndex + 1).kind;
-    if (kind >= 0 && kind < static_cast<int32_t>(e->AlternativesBefore.size())) candidates = &e->AlternativesBefore[kind];
-  }
   const size_t count = candidates != nullptr ? candidates->size() : e->Items.size();
   for (size_t n = 0; n < count; ++n) {
     const size_t i = candidates != nullptr ? (*candidates)[n] : n;
