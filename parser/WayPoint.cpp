@@ -28,19 +28,25 @@ class RecordPool {
   int64_t Made = 0;
 
   void* Take() {
+    void* block;
     if (free_ != nullptr) {
-      FreeBlock* block = free_;
-      free_ = block->Next;
-      return block;
+      block = free_;
+      free_ = free_->Next;
+    } else {
+      if (used_ == kBlocksPerChunk) {
+        chunks_.reserve(chunks_.size() + 1);
+        chunks_.push_back(::operator new(kBlocksPerChunk * kBlockSize));
+        used_ = 0;
+      }
+      block = static_cast<char*>(chunks_.back()) + kBlockSize * used_++;
     }
-    if (used_ == kBlocksPerChunk) {
-      chunks_.push_back(::operator new(kBlocksPerChunk * kBlockSize));
-      used_ = 0;
-    }
-    return static_cast<char*>(chunks_.back()) + kBlockSize * used_++;
+    ++Live;
+    ++Made;
+    return block;
   }
 
   void Give(void* block) {
+    --Live;
     auto* freed = static_cast<FreeBlock*>(block);
     freed->Next = free_;
     free_ = freed;
@@ -77,9 +83,6 @@ void TvnWayPoint::operator delete(void* record, size_t size) noexcept {
 }
 
 TvnWayPoint::TvnWayPoint(TvnWayPoint* parent) : Parent(parent) {
-  RecordPool& pool = Pool();
-  ++pool.Live;
-  ++pool.Made;
   if (parent != nullptr) {
     nextSibling_ = parent->firstChild_;
     parent->firstChild_ = this;
@@ -89,9 +92,10 @@ TvnWayPoint::TvnWayPoint(TvnWayPoint* parent) : Parent(parent) {
 
 // A way can hold a record for every decision of a long text, so the subtree
 // is freed without recursion: the children of each freed record join the
-// front of the pending list.
+// front of the pending list. Records hold nothing to destroy, so the records
+// below go straight back to the pool.
 TvnWayPoint::~TvnWayPoint() {
-  --Pool().Live;
+  RecordPool& pool = Pool();
   TvnWayPoint* pending = firstChild_;
   while (pending != nullptr) {
     TvnWayPoint* record = pending;
@@ -101,9 +105,8 @@ TvnWayPoint::~TvnWayPoint() {
       while (last->nextSibling_ != nullptr) last = last->nextSibling_;
       last->nextSibling_ = pending;
       pending = record->firstChild_;
-      record->firstChild_ = nullptr;
     }
-    delete record;
+    pool.Give(record);
   }
 }
 
