@@ -57,8 +57,3 @@ void TvnBaseScanner::NextCh() {
   rawChar = static_cast<uint8_t>(c & 0xFF);
   currentChar = c == vnEndOfText ? vnEndOfText : FoldToLower(c);
 }
-
-const TvnToken& TvnBaseScanner::GetToken(int32_t index) const {
-  if (index < 0 || index >= static_cast<int32_t>(tokens.size())) return *tokens.back();
-  return *tokens[index];
-}

@@ -29,7 +29,10 @@ class TvnBaseScanner {
   void Init(std::string_view text);
   // The token at index; any index outside the list yields the last token,
   // which is always the end-of-text token.
-  const TvnToken& GetToken(int32_t index) const;
+  const TvnToken& GetToken(int32_t index) const {
+    if (index < 0 || index >= static_cast<int32_t>(tokens.size())) return *tokens.back();
+    return *tokens[index];
+  }
   int32_t TokenCount() const { return static_cast<int32_t>(tokens.size()); }
 
   virtual void CheckLiteral(TvnToken& token) = 0;

@@ -188,15 +188,24 @@ constexpr std::array<std::string_view, maxT + 1> kKindTexts = {
     ">",
     "unrecognised text"};
 
-const std::unordered_map<std::string, int32_t>& KeywordTable() {
-  static const std::unordered_map<std::string, int32_t> table = [] {
-    std::unordered_map<std::string, int32_t> words;
+// Keyed by views of the static kind texts, so a lookup needs no string.
+const std::unordered_map<std::string_view, int32_t>& KeywordTable() {
+  static const std::unordered_map<std::string_view, int32_t> table = [] {
+    std::unordered_map<std::string_view, int32_t> words;
     for (int32_t kind = kwFirst; kind <= kwLast; ++kind)
-      if (IsKeywordKind(kind)) words.emplace(std::string(kKindTexts[kind]), kind);
+      if (IsKeywordKind(kind)) words.emplace(kKindTexts[kind], kind);
     return words;
   }();
   return table;
 }
+
+// Longer than every keyword.
+constexpr size_t kKeywordLengthLimit = 32;
+static_assert([] {
+  for (std::string_view text : kKindTexts)
+    if (text.size() >= kKeywordLengthLimit) return false;
+  return true;
+}());
 
 }  // namespace
 
@@ -212,10 +221,13 @@ bool IsKeywordKind(int32_t kind) {
 }
 
 int32_t LookupKeyword(std::string_view word) {
-  std::string lower(word);
-  for (char& c : lower)
-    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-  auto found = KeywordTable().find(lower);
+  if (word.size() >= kKeywordLengthLimit) return _NonQuotedIdentifier;
+  char lower[kKeywordLengthLimit];
+  for (size_t i = 0; i < word.size(); ++i) {
+    const char c = word[i];
+    lower[i] = (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
+  }
+  auto found = KeywordTable().find(std::string_view(lower, word.size()));
   return found == KeywordTable().end() ? _NonQuotedIdentifier : found->second;
 }
 
