@@ -78,6 +78,22 @@ void TvnBaseParser::ListAddWithWayNode(TvnWayList& target, const TvnWayList& way
 
 void TvnBaseParser::Deduplicate(TvnWayList& ways) {
   if (ways.size() < 2) return;
+  // Short lists are compared way by way; longer ones mark the tokens seen.
+  constexpr size_t kShortList = 8;
+  if (ways.size() <= kShortList) {
+    size_t kept = 0;
+    for (TvnWayPoint* way : ways) {
+      const bool seen = std::any_of(ways.begin(), ways.begin() + static_cast<long>(kept),
+                                    [way](const TvnWayPoint* earlier) { return earlier->TokenIndex == way->TokenIndex; });
+      if (seen) {
+        way->RemoveFromParent();
+        continue;
+      }
+      ways[kept++] = way;
+    }
+    ways.resize(kept);
+    return;
+  }
   if (seenStamp_.size() < static_cast<size_t>(Scanner->TokenCount()) + 1)
     seenStamp_.assign(static_cast<size_t>(Scanner->TokenCount()) + 1, 0);
   if (++stamp_ == 0) {
