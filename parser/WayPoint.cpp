@@ -58,7 +58,8 @@ class RecordPool {
   };
   static constexpr size_t kBlockSize = (sizeof(TvnWayPoint) + alignof(TvnWayPoint) - 1) / alignof(TvnWayPoint) *
                                        alignof(TvnWayPoint);
-  static constexpr size_t kBlocksPerChunk = 4096;
+  // Chunks stay below the size the C heap maps separately.
+  static constexpr size_t kBlocksPerChunk = 1024;
   std::vector<void*> chunks_;
   size_t used_ = kBlocksPerChunk;
   FreeBlock* free_ = nullptr;
