@@ -35,6 +35,14 @@ TPoint LocalPoint(const QMouseEvent* e)
     return {p.x(), p.y()};
 }
 
+// A point on the frame widget (caption and border included) in screen coordinates.
+TPoint FrameToScreen(TWinControl* control, TPoint local)
+{
+    const TRect ins = control->NonClientInsets();
+    const TPoint origin = control->ClientOrigin();
+    return {origin.X - ins.Left + local.X, origin.Y - ins.Top + local.Y};
+}
+
 TMouseButton ToButton(Qt::MouseButton button)
 {
     switch (button) {
@@ -128,9 +136,7 @@ void TWidgetDispatch::MousePress(IControlWidget* w, QMouseEvent* e, const Inheri
     bool passOn = true;
     CallGuarded(control, [&] {
         if (w->Role() == TWidgetRole::Frame) {
-            const TRect ins = control->NonClientInsets();
-            const TPoint origin = control->ClientOrigin();
-            const TPoint screen{origin.X - ins.Left + local.X, origin.Y - ins.Top + local.Y};
+            const TPoint screen = FrameToScreen(control, local);
             Mouse->SetCursorPos(screen);
             const int hit = control->NonClientHitTest(local);
             const unsigned msg = button == mbRight ? WM_NCRBUTTONDOWN : WM_NCLBUTTONDOWN;
@@ -169,9 +175,7 @@ void TWidgetDispatch::MouseMove(IControlWidget* w, QMouseEvent* e, const Inherit
         if (w->Role() == TWidgetRole::Frame) {
             if (gFrameTrack.Control != control || !(e->buttons() & Qt::LeftButton))
                 return;
-            const TRect ins = control->NonClientInsets();
-            const TPoint origin = control->ClientOrigin();
-            const TPoint screen{origin.X - ins.Left + local.X, origin.Y - ins.Top + local.Y};
+            const TPoint screen = FrameToScreen(control, local);
             Mouse->SetCursorPos(screen);
             const int dx = screen.X - gFrameTrack.Start.X;
             const int dy = screen.Y - gFrameTrack.Start.Y;
@@ -218,9 +222,7 @@ void TWidgetDispatch::MouseRelease(IControlWidget* w, QMouseEvent* e, const Inhe
     bool passOn = true;
     CallGuarded(control, [&] {
         if (w->Role() == TWidgetRole::Frame) {
-            const TRect ins = control->NonClientInsets();
-            const TPoint origin = control->ClientOrigin();
-            const TPoint screen{origin.X - ins.Left + local.X, origin.Y - ins.Top + local.Y};
+            const TPoint screen = FrameToScreen(control, local);
             Mouse->SetCursorPos(screen);
             const int hit = control->NonClientHitTest(local);
             const bool wasClose = gFrameTrack.Control == control && gFrameTrack.Hit == HTCLOSE;
@@ -275,9 +277,7 @@ void TWidgetDispatch::MouseDoubleClick(IControlWidget* w, QMouseEvent* e, const 
     bool asPress = false;
     CallGuarded(control, [&] {
         if (w->Role() == TWidgetRole::Frame) {
-            const TRect ins = control->NonClientInsets();
-            const TPoint origin = control->ClientOrigin();
-            const TPoint screen{origin.X - ins.Left + local.X, origin.Y - ins.Top + local.Y};
+            const TPoint screen = FrameToScreen(control, local);
             if (button == mbLeft)
                 control->Perform(WM_NCLBUTTONDBLCLK, control->NonClientHitTest(local), PointToLParam(screen));
             return;
