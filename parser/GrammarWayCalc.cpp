@@ -156,19 +156,23 @@ void TvnBaseParser::RunAlternatives(TvnWayList& ways, const TvnGrammarElement* e
   TvnWayList& list = AcquireList();
   // The kinds of the tokens the ways stand before: an alternative that can
   // begin with none of them is passed over without copying the ways.
+  // The candidates of a single way need no such test: each can begin with
+  // its next token.
   TvnTokenSet next;
-  for (const TvnWayPoint* way : start) next.Include(Scanner->GetToken(way->TokenIndex + 1).kind);
+  if (candidates == nullptr)
+    for (const TvnWayPoint* way : start) next.Include(Scanner->GetToken(way->TokenIndex + 1).kind);
   const size_t count = candidates != nullptr ? candidates->size() : e->Items.size();
   for (size_t n = 0; n < count; ++n) {
     const size_t i = candidates != nullptr ? (*candidates)[n] : n;
     const TvnGrammarElement* alternative = e->Items[i];
-    if (alternative->Kind != TvnElementKind::Empty && !alternative->First.Intersects(next)) continue;
+    const bool empty = alternative->Kind == TvnElementKind::Empty;
+    if (!empty && candidates == nullptr && !alternative->First.Intersects(next)) continue;
     list = start;
-    if (alternative->Kind == TvnElementKind::Empty) {
+    if (empty) {
       if (alternative->Has(efUnlessLeftOperandRequired) && RequireLeftOperand) continue;
       if (alternative->Has(efFollowTest)) CheckLAToken(list, alternative->Follow);
       AddWayNode(list, static_cast<int32_t>(i));
-    } else if (CheckLAToken(list, alternative->First)) {
+    } else if (candidates != nullptr || CheckLAToken(list, alternative->First)) {
       AddWayNode(list, static_cast<int32_t>(i));
       WayCalc(list, alternative);
     }
