@@ -52,10 +52,11 @@ class TvnBaseParser {
   // fails, so results are unchanged; off gives the plain algorithm.
   bool DeduplicateWays = true;
   // Remembers, for the rules the language marks, the ways a single way
-  // starting at a token leads to, and copies them when the same rule starts
-  // again at that token with a single way. The copies are the ways the
-  // calculation would make again, in the same order, so results are
-  // unchanged; off gives the plain algorithm.
+  // starting at a token leads to; when the same rule starts again at that
+  // token with a single way, it hangs one graft record per remembered way
+  // below it, which the building pass expands into the remembered
+  // decisions. These are the ways the calculation would make again, in the
+  // same order, so results are unchanged; off gives the plain algorithm.
   bool MemoizeRules = true;
   // An outcome whose calculation made fewer way records than this is not
   // remembered: repeating it costs at most that many records, and the
