@@ -117,7 +117,7 @@ void TvnBaseParser::Deduplicate(TvnWayList& ways) {
 // Collects the records from last back to the root, expanding every graft
 // record into the stretch of decisions it stands for (grafts nest: a
 // stretch can hold grafts of its own).
-void TvnBaseParser::UnrollWay(TvnWayPoint* last) {
+void TvnBaseParser::UnrollWay(const TvnWayPoint* last) {
   Way.clear();
   std::vector<std::pair<const TvnWayPoint*, const TvnWayPoint*>> pending{{last, nullptr}};  // (from, stop)
   while (!pending.empty()) {
@@ -125,7 +125,7 @@ void TvnBaseParser::UnrollWay(TvnWayPoint* last) {
     pending.pop_back();
     for (; record != stop; record = record->Parent) {
       if (!record->Graft) {
-        Way.push_back(record);
+        Way.push_back(record->Choice);
         continue;
       }
       const auto graft = grafts_.find(record);
@@ -136,13 +136,16 @@ void TvnBaseParser::UnrollWay(TvnWayPoint* last) {
     }
   }
   std::reverse(Way.begin(), Way.end());
+  Way.shrink_to_fit();
+  grafts_ = {};
+  outcomes_ = {};
   WayIndex = -1;
   CurrentToken = nullptr;
   TokenIndex = -1;
   ErrorTokenIndex = -1;
 }
 
-const TvnWayPoint* TvnBaseParser::GetWayNode() {
+int32_t TvnBaseParser::GetWayNode() {
   ++WayIndex;
   if (WayIndex >= static_cast<int32_t>(Way.size()))
     throw std::logic_error("building pass read past the chosen way");

@@ -69,7 +69,8 @@ class TvnBaseParser {
   int32_t TokenIndex = -1;
   const TvnToken* CurrentToken = nullptr;
   int32_t WayIndex = -1;
-  std::vector<const TvnWayPoint*> Way;
+  // The choices of the chosen way's decisions, from the root on.
+  std::vector<int16_t> Way;
 
   // Entry points: a way calculation and a building operation per start rule.
   virtual void ParseSelectWayCalc(TvnWayList& ways) = 0;
@@ -107,11 +108,14 @@ class TvnBaseParser {
   void WayCalc(TvnWayList& ways, const TvnGrammarElement* element);
 
   // ---- building pass ----
-  void UnrollWay(TvnWayPoint* last);
-  const TvnWayPoint* GetWayNode();
+  // Copies the choices of the way ending at last into Way and forgets the
+  // remembered outcomes, so that the way tree can be freed before building.
+  void UnrollWay(const TvnWayPoint* last);
+  // Moves to the next decision and returns its choice.
+  int32_t GetWayNode();
   const TvnToken& Get();
   // The choice of the next decision record.
-  int32_t NextChoice() { return GetWayNode()->Choice; }
+  int32_t NextChoice() { return GetWayNode(); }
   // Get() for a terminal whose kind the grammar fixes; a different token
   // means the building pass left the chosen way (std::logic_error).
   const TvnToken& Get(int32_t kind);

@@ -27,10 +27,11 @@ void TvnBaseScanner::Init(std::string_view text) {
   for (;;) {
     std::unique_ptr<TvnToken> token = NextToken();
     bool last = token->kind == eofSym;
-    tokens.push_back(std::move(token));
+    tokens.push_back(std::move(*token));
     if (last) break;
   }
-  tokens.back()->val = "EOF";
+  tokens.shrink_to_fit();
+  tokens.back().val = "EOF";
   buffer.reset();
 }
 

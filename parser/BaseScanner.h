@@ -30,8 +30,8 @@ class TvnBaseScanner {
   // The token at index; any index outside the list yields the last token,
   // which is always the end-of-text token.
   const TvnToken& GetToken(int32_t index) const {
-    if (index < 0 || index >= static_cast<int32_t>(tokens.size())) return *tokens.back();
-    return *tokens[index];
+    if (index < 0 || index >= static_cast<int32_t>(tokens.size())) return tokens.back();
+    return tokens[index];
   }
   int32_t TokenCount() const { return static_cast<int32_t>(tokens.size()); }
 
@@ -43,7 +43,8 @@ class TvnBaseScanner {
   // Advances to the next character (line breaks become one CR each).
   void NextCh();
 
-  std::vector<std::unique_ptr<TvnToken>> tokens;
+  // Stored by value: a long text has hundreds of thousands of tokens.
+  std::vector<TvnToken> tokens;
   std::unique_ptr<TvnBuffer> buffer;
   int32_t currentChar = 0;  // folded to lower case; vnEndOfText at the end
   uint8_t rawChar = 0;      // the character as written

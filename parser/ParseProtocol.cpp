@@ -82,7 +82,7 @@ TastNode* RunOnLargeStack(const std::function<TastNode*()>& work) {
 
 TastNode* ParseScanned(TvnBaseScanner* scanner, TvnBaseParser* parser, const EntryOperations& operations,
                        const TvnParseOptions& options) {
-  const auto root = std::make_unique<TvnWayPoint>();
+  auto root = std::make_unique<TvnWayPoint>();
   TvnWayList ways{root.get()};
   (parser->*operations.WayCalc)(ways);
   parser->Expect(ways, eofSym);
@@ -90,6 +90,9 @@ TastNode* ParseScanned(TvnBaseScanner* scanner, TvnBaseParser* parser, const Ent
   if (ways.empty()) throw EvnSQLError(operations.Message, &scanner->GetToken(parser->ErrorTokenIndex));
 
   parser->UnrollWay(ways.front());
+  // The building pass reads only the copied choices.
+  ways.clear();
+  root.reset();
   parser->GetWayNode();  // the root
   TastNode* tree = (parser->*operations.Build)();
   if (!parser->WayFullyBuilt()) {
