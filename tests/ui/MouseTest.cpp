@@ -58,12 +58,8 @@ using MouseInput = UiFixture;
 
 TEST_F(MouseInput, ShiftStateCarriesTheButtonsAndClicksFollowARelease)
 {
-    TArea* area = TArea::Create(Form);
-    area->SetBounds(0, 0, 200, 200);
-    area->SetParent(Form);
-    TLine* line = TLine::Create(Form);
-    line->SetBounds(20, 40, 100, 20);
-    line->SetParent(area);
+    TArea* area = Place<TArea>(Form, 0, 0, 200, 200);
+    TLine* line = Place<TLine>(area, 20, 40, 100, 20);
 
     Click(area, {30, 50});
     EXPECT_EQ(line->Log, (std::vector<std::string>{"down 0 L 10,10", "up 0", "click"}));
@@ -76,15 +72,9 @@ TEST_F(MouseInput, ShiftStateCarriesTheButtonsAndClicksFollowARelease)
 
 TEST_F(MouseInput, ClicksBesideAThinControlFallThroughToWhatLiesBelow)
 {
-    TArea* area = TArea::Create(Form);
-    area->SetBounds(0, 0, 200, 200);
-    area->SetParent(Form);
-    TLine* below = TLine::Create(Form);
-    below->SetBounds(10, 10, 100, 100);
-    below->SetParent(area);
-    TLine* thin = TLine::Create(Form);
-    thin->SetBounds(10, 40, 100, 40);
-    thin->SetParent(area);
+    TArea* area = Place<TArea>(Form, 0, 0, 200, 200);
+    TLine* below = Place<TLine>(area, 10, 10, 100, 100);
+    TLine* thin = Place<TLine>(area, 10, 40, 100, 40);
 
     struct Case {
         TPoint at;
@@ -139,12 +129,8 @@ TEST_F(MouseInput, HintsComeFromTheWindowlessControlUnderTheMouse)
 
 TEST_F(MouseInput, DoubleClicksBecomePlainClicksWithoutTheStyle)
 {
-    TArea* area = TArea::Create(Form);
-    area->SetBounds(0, 0, 200, 200);
-    area->SetParent(Form);
-    TLine* line = TLine::Create(Form);
-    line->SetBounds(0, 0, 100, 20);
-    line->SetParent(area);
+    TArea* area = Place<TArea>(Form, 0, 0, 200, 200);
+    TLine* line = Place<TLine>(area, 0, 0, 100, 20);
 
     DoubleClick(area, {5, 10});
     EXPECT_EQ(line->Log, (std::vector<std::string>{"down 0 L 5,10", "up 0", "click", "dblclick", "down 0 L D 5,10",
@@ -165,9 +151,7 @@ TEST_F(MouseInput, RightClickShowsTheControlsMenuAndItsItemMayFreeTheControl)
         shown = ShownPopupItems();
         shownAt = at;
     });
-    TArea* area = TArea::Create(Form);
-    area->SetBounds(0, 0, 200, 200);
-    area->SetParent(Form);
+    TArea* area = Place<TArea>(Form, 0, 0, 200, 200);
     TLine* line = TLine::Create(nullptr);
     line->SetBounds(0, 0, 100, 20);
     line->SetParent(area);

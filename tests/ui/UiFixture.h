@@ -23,6 +23,16 @@ protected:
     static void Key(TWinControl* control, int qtKey, Qt::KeyboardModifiers modifiers = Qt::NoModifier,
                     const QString& text = QString());
 
+    // A control of class T owned by the form, placed at the bounds on Parent.
+    template <class T>
+    T* Place(TWinControl* Parent, int Left, int Top, int Width, int Height)
+    {
+        T* control = T::Create(Form);
+        control->SetBounds(Left, Top, Width, Height);
+        control->SetParent(Parent);
+        return control;
+    }
+
     TForm* Form = nullptr;
     std::vector<std::string> Errors;
 };
