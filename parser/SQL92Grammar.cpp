@@ -83,7 +83,7 @@ void DefineGrammar(TvnGrammar& g) {
            A({N(S({T(syLParen),
                    A({S({R(tableSource), T(syRParen)}),
                       S({R(subSelectStatement), T(syRParen), g.Opt(T(kwAs), aliasStart), R(alias),
-                         g.Opt(S({T(syLParen), R(alias), g.Iter(S({T(syComma), R(alias)}), {syRParen}),
+                         g.Opt(S({T(syLParen), R(alias), g.Iter(S({T(syComma), R(alias)}), TvnTokenSet{syRParen}),
                                   T(syRParen)}))})})})),
               S({R(SQLfunction), OptionalAlias()}), S({R(dbObject), OptionalAlias()})}));
   g.Define(joinedTable, "joinedTable",
@@ -94,7 +94,7 @@ void DefineGrammar(TvnGrammar& g) {
   g.Define(SQLfunction, "SQLfunction",
            S({R(dbObject),
               N(S({T(syLParen),
-                   g.Opt(S({R(expression), g.Iter(S({T(syComma), R(expression)}), {syRParen})}), {syRParen}),
+                   g.Opt(S({R(expression), g.Iter(S({T(syComma), R(expression)}), TvnTokenSet{syRParen})}), {syRParen}),
                    T(syRParen)}))}));
   {
     const E innermost = g.Opt(S({part, T(syDot)}), namesOrDot);

@@ -81,6 +81,10 @@ TEST_F(Limits, LongFlatListsAreNoNesting) {
   EXPECT_TRUE(Verdict(TvnParseEntry::Select, "SELECT " + items).Ok);
   std::string conjuncts = "a = 1" + Repeat(" AND a = 1", 3000);
   EXPECT_TRUE(Verdict(TvnParseEntry::LogicalExpression, conjuncts).Ok);
+  // Comma lists inside brackets are flat too, however long.
+  const int longer = vnMaxTreeDepth + 10;
+  EXPECT_TRUE(Verdict(TvnParseEntry::Expression, "f(1" + Repeat(", 1", longer) + ")").Ok);
+  EXPECT_TRUE(Verdict(TvnParseEntry::Select, "SELECT * FROM (SELECT 1) q (a" + Repeat(", a", longer) + ")").Ok);
 }
 
 TEST_F(Limits, SizesUpToTheInt32RangeAreKept) {
