@@ -17,7 +17,7 @@ void TvnBaseParser::Expect(TvnWayList& ways, int32_t kind) {
       continue;
     }
     ErrorTokenIndex = std::max(ErrorTokenIndex, way->TokenIndex);
-    if (way->Parent != nullptr) way->RemoveFromParent();  // the root belongs to the protocol
+    way->RemoveFromParent();
   }
   ways.resize(kept);
 }

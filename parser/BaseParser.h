@@ -140,6 +140,8 @@ class TvnBaseParser {
   [[gnu::noinline]] void RunNesting(TvnWayList& ways, const TvnGrammarElement* element);
   TvnWayList& AcquireList();
   void ReleaseLists(size_t count);
+  // Frees every way whose next token is in neither set.
+  void FailStuckWays(TvnWayList& ways, const TvnTokenSet& enter, const TvnTokenSet& leave);
   // Fails, as at an unexpected token, every way whose next token is in opening.
   void FailOpeningWays(TvnWayList& ways, const TvnTokenSet& opening);
   [[gnu::noinline]] void RunRule(TvnWayList& ways, int32_t rule);

@@ -78,6 +78,7 @@ void TvnBaseParser::RunOption(TvnWayList& ways, const TvnGrammarElement* e) {
     const bool skip = !e->Has(efFollowTest) || e->Follow.Contains(next);
     if (!take || !skip) {
       if (!take && !skip) {
+        ways.front()->RemoveFromParent();
         ways.clear();
       } else if (!take) {
         AddWayNode(ways, 0);
@@ -89,6 +90,7 @@ void TvnBaseParser::RunOption(TvnWayList& ways, const TvnGrammarElement* e) {
       return;
     }
   }
+  if (e->Has(efFollowTest)) FailStuckWays(ways, e->Items[0]->First, e->Follow);
   TvnWayList& skip = AcquireList();
   skip = ways;
   if (e->Has(efFollowTest)) CheckLAToken(skip, e->Follow);
@@ -103,6 +105,7 @@ void TvnBaseParser::RunOption(TvnWayList& ways, const TvnGrammarElement* e) {
 }
 
 void TvnBaseParser::RunIteration(TvnWayList& ways, const TvnGrammarElement* e) {
+  if (e->Has(efFollowTest)) FailStuckWays(ways, e->Items[0]->First, e->Follow);
   TvnWayList& result = AcquireList();
   result = ways;
   if (e->Has(efFollowTest)) CheckLAToken(result, e->Follow);
@@ -114,11 +117,11 @@ void TvnBaseParser::RunIteration(TvnWayList& ways, const TvnGrammarElement* e) {
     // The stops already in result hang below these ways, so only the new
     // repetition records fail when the chain gets too deep.
     if (e->Has(efDeepensTree)) {
-      peakTreeDepth_ = std::max(peakTreeDepth_, ++treeDepth_);
-      if (treeDepth_ > MaxTreeDepth) {
+      if (treeDepth_ + 1 > MaxTreeDepth) {
         FailOpeningWays(ways, e->Items[0]->First);
         break;
       }
+      peakTreeDepth_ = std::max(peakTreeDepth_, ++treeDepth_);
     }
     WayCalc(ways, e->Items[0]);
     ListAddWithWayNode(result, ways, 0);
@@ -140,6 +143,7 @@ void TvnBaseParser::RunAlternatives(TvnWayList& ways, const TvnGrammarElement* e
   // A single way with no alternative to try stops here; with a single
   // non-empty one it continues in place.
   if (candidates != nullptr && candidates->empty()) {
+    ways.front()->RemoveFromParent();
     ways.clear();
     return;
   }
@@ -152,6 +156,8 @@ void TvnBaseParser::RunAlternatives(TvnWayList& ways, const TvnGrammarElement* e
   }
   TvnWayList& start = AcquireList();
   start = ways;
+  // The start records stay while the alternatives try them one by one.
+  for (TvnWayPoint* way : start) way->Held = true;
   TvnWayList& result = AcquireList();
   TvnWayList& list = AcquireList();
   // The kinds of the tokens the ways stand before: an alternative that can
@@ -178,6 +184,10 @@ void TvnBaseParser::RunAlternatives(TvnWayList& ways, const TvnGrammarElement* e
     }
     result.insert(result.end(), list.begin(), list.end());
   }
+  for (TvnWayPoint* way : start) {
+    way->Held = false;
+    if (!way->HasChildren()) way->RemoveFromParent();  // no alternative took it
+  }
   ways.swap(result);
   ReleaseLists(3);
   if (DeduplicateWays) Deduplicate(ways);
@@ -186,16 +196,38 @@ void TvnBaseParser::RunAlternatives(TvnWayList& ways, const TvnGrammarElement* e
 // A way that would open a level beyond the limits fails at the opening
 // token, as at an unexpected token; the other ways cannot open the level and
 // fail inside it as usual. So a text fails only when no reading of it stays
-// within the limits, and the stack stays bounded.
+// within the limits, and the stack stays bounded. Only a level that was
+// allowed counts as reached: a remembered outcome that merely passed a
+// refused level with ways that could not open it holds wherever its allowed
+// levels fit.
 void TvnBaseParser::RunNesting(TvnWayList& ways, const TvnGrammarElement* e) {
-  if (nesting_ + 1 > MaxNestingLevel || treeDepth_ + 1 > MaxTreeDepth) FailOpeningWays(ways, e->First);
+  const bool refused = nesting_ + 1 > MaxNestingLevel || treeDepth_ + 1 > MaxTreeDepth;
+  if (refused) FailOpeningWays(ways, e->First);
   ++nesting_;
   ++treeDepth_;
-  peakNesting_ = std::max(peakNesting_, nesting_);
-  peakTreeDepth_ = std::max(peakTreeDepth_, treeDepth_);
+  if (!refused) {
+    peakNesting_ = std::max(peakNesting_, nesting_);
+    peakTreeDepth_ = std::max(peakTreeDepth_, treeDepth_);
+  }
   WayCalc(ways, e->Items[0]);
   --nesting_;
   --treeDepth_;
+}
+
+// A way before a token that neither begins the body of an option or
+// repetition nor may follow it dies here; the look-ahead tests that split
+// the list would only drop it from both parts.
+void TvnBaseParser::FailStuckWays(TvnWayList& ways, const TvnTokenSet& enter, const TvnTokenSet& leave) {
+  size_t kept = 0;
+  for (TvnWayPoint* way : ways) {
+    const int32_t next = Scanner->GetToken(way->TokenIndex + 1).kind;
+    if (enter.Contains(next) || leave.Contains(next)) {
+      ways[kept++] = way;
+      continue;
+    }
+    way->RemoveFromParent();
+  }
+  ways.resize(kept);
 }
 
 void TvnBaseParser::FailOpeningWays(TvnWayList& ways, const TvnTokenSet& opening) {
@@ -271,11 +303,13 @@ bool TvnBaseParser::ReplayOutcome(TvnWayList& ways, uint64_t key) {
   if (outcome.ShapedByLimits) ++limitFailures_;
   TvnWayPoint* const start = ways.front();
   ways.clear();
+  if (outcome.Ends.empty()) start->RemoveFromParent();
   for (const auto& [end, tokenIndex] : outcome.Ends) {
     auto* graft = new TvnWayPoint(start);
     graft->TokenIndex = tokenIndex;
     graft->Graft = true;
-    grafts_.emplace(graft, std::make_pair(outcome.Start, end));
+    // A freed graft record's place may serve a new one.
+    grafts_.insert_or_assign(graft, std::make_pair(outcome.Start, end));
     ways.push_back(graft);
   }
   return true;
@@ -290,7 +324,8 @@ void TvnBaseParser::StoreOutcome(const TvnWayList& ways, uint64_t key, const Tvn
   outcome.ShapedByLimits = shapedByLimits;
   outcome.StartNesting = nesting_;
   outcome.StartTreeDepth = treeDepth_;
-  outcome.Start = start;
+  // When every way failed, the start may have been freed with them.
+  outcome.Start = ways.empty() ? nullptr : start;
   for (TvnWayPoint* way : ways) {
     way->Kept = true;
     outcome.Ends.emplace_back(way, way->TokenIndex);

@@ -82,11 +82,15 @@ TastNode* RunOnLargeStack(const std::function<TastNode*()>& work) {
 
 TastNode* ParseScanned(TvnBaseScanner* scanner, TvnBaseParser* parser, const EntryOperations& operations,
                        const TvnParseOptions& options) {
+  const int64_t madeBefore = TvnWayPoint::MadeCount();
   auto root = std::make_unique<TvnWayPoint>();
   TvnWayList ways{root.get()};
   (parser->*operations.WayCalc)(ways);
   parser->Expect(ways, eofSym);
-  if (options.Statistics != nullptr) options.Statistics->WayRecords = root->GetCount();
+  if (options.Statistics != nullptr) {
+    options.Statistics->WayRecordsMade = TvnWayPoint::MadeCount() - madeBefore - 1;  // without the root
+    options.Statistics->WayRecords = root->GetCount();
+  }
   if (ways.empty()) throw EvnSQLError(operations.Message, &scanner->GetToken(parser->ErrorTokenIndex));
 
   parser->UnrollWay(ways.front());

@@ -21,7 +21,9 @@ const char* ParseEntryMessage(TvnParseEntry entry);
 
 // Figures of one parse, for tests and benchmarks.
 struct TvnParseStatistics {
-  // Decision records in the way tree when the way calculation ends.
+  // Decision records made by the way calculation (its work), and those still
+  // in the way tree when it ends (failed ways are freed as they fail).
+  int64_t WayRecordsMade = 0;
   int64_t WayRecords = 0;
 };
 

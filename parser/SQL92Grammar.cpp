@@ -89,8 +89,13 @@ void DefineGrammar(TvnGrammar& g) {
   g.Define(joinedTable, "joinedTable",
            A({S({T(syComma), R(subTableSource)}), S({T(kwCross), T(kwJoin), R(subTableSource)}),
               S({g.Opt(A({T(kwInner), S({Words({kwLeft, kwRight, kwFull}), g.Opt(T(kwOuter), {kwJoin})})}), {kwJoin}),
-                 T(kwJoin), A({R(subTableSource), N(R(tableSourceInner))}), T(kwOn), R(expressionLogical)})}));
-  g.Define(tableSourceInner, "tableSourceInner", S({R(subTableSource), R(joinedTable), g.Iter(R(joinedTable))}));
+                 T(kwJoin), A({R(subTableSource), R(tableSourceInner)}), T(kwOn), R(expressionLogical)})}));
+  // The joins inside a right operand count one nesting level, not the operand
+  // itself: a bracketed operand then stands at the same level in both of its
+  // readings (one source, or the first source of a nested join), so what it
+  // leads to is computed once for both.
+  g.Define(tableSourceInner, "tableSourceInner",
+           S({R(subTableSource), N(R(joinedTable)), g.Iter(N(R(joinedTable)))}));
   g.Define(SQLfunction, "SQLfunction",
            S({R(dbObject),
               N(S({T(syLParen),

@@ -139,15 +139,19 @@ int32_t TvnWayPoint::GetDepth() const {
 }
 
 void TvnWayPoint::RemoveFromParent() {
-  if (Kept) return;
-  if (Parent != nullptr) {
-    TvnWayPoint** link = &Parent->firstChild_;
-    while (*link != nullptr && *link != this) link = &(*link)->nextSibling_;
-    if (*link == this) *link = nextSibling_;
-    Parent = nullptr;
-    nextSibling_ = nullptr;
+  if (Kept || Parent == nullptr) return;
+  TvnWayPoint* record = this;
+  for (;;) {
+    TvnWayPoint* parent = record->Parent;
+    TvnWayPoint** link = &parent->firstChild_;
+    while (*link != nullptr && *link != record) link = &(*link)->nextSibling_;
+    if (*link == record) *link = record->nextSibling_;
+    record->Parent = nullptr;
+    record->nextSibling_ = nullptr;
+    delete record;
+    if (parent->HasChildren() || parent->Kept || parent->Held || parent->Parent == nullptr) return;
+    record = parent;
   }
-  delete this;
 }
 
 int64_t TvnWayPoint::LiveCount() { return leftRecords.load(std::memory_order_relaxed) + Pool().Live; }

@@ -28,17 +28,23 @@ class TvnWayPoint {
   int16_t Choice = 0;
   // A kept record stays in the tree when its way fails: remembered rule
   // outcomes refer to it until the way tree is freed.
-  bool Kept = false;
+  bool Kept : 1 = false;
   // A graft record stands for a stretch of decisions remembered elsewhere
   // (see TvnBaseParser::UnrollWay); it is no decision itself.
-  bool Graft = false;
+  bool Graft : 1 = false;
+  // A held record is a way that a list of the calculation still holds while
+  // it tries several continuations; it stays when one of them fails.
+  bool Held : 1 = false;
 
   // Number of records below this one, and the length of the longest chain
   // from this record down (1 for a leaf).
   int64_t GetCount() const;
   int32_t GetDepth() const;
-  // Unlinks this record from its parent and frees it with everything below;
-  // a kept record stays where it is.
+  bool HasChildren() const { return firstChild_ != nullptr; }
+  // Unlinks this record from its parent and frees it with everything below,
+  // and so every record above that led only to it, up to the first one that
+  // continues otherwise, is kept or held. A kept record stays where it is,
+  // and so does a root (it belongs to whoever made it).
   void RemoveFromParent();
 
   // Records alive on this thread and left alive by threads that have ended,

@@ -146,6 +146,30 @@ TEST(WayPoint, CountsDepthAndFreesSubtrees) {
   EXPECT_EQ(TvnWayPoint::LiveCount(), 0);
 }
 
+// A failed way takes with it the records that led only to it; a record that
+// continues otherwise, is kept or held, and the root stay.
+TEST(WayPoint, RemovingAWayFreesWhatLedOnlyToIt) {
+  auto root = std::make_unique<TvnWayPoint>();
+  auto* fork = new TvnWayPoint(new TvnWayPoint(root.get()));
+  auto* other = new TvnWayPoint(fork);
+  (new TvnWayPoint(new TvnWayPoint(new TvnWayPoint(fork))))->RemoveFromParent();
+  EXPECT_EQ(root->GetCount(), 3);  // root's child, fork, other
+  other->Held = true;
+  (new TvnWayPoint(other))->RemoveFromParent();
+  EXPECT_EQ(root->GetCount(), 3);
+  other->Held = false;
+  other->Kept = true;
+  (new TvnWayPoint(other))->RemoveFromParent();
+  EXPECT_EQ(root->GetCount(), 3);
+  other->Kept = false;
+  (new TvnWayPoint(other))->RemoveFromParent();  // the whole chain up to the root
+  EXPECT_EQ(root->GetCount(), 0);
+  root->RemoveFromParent();  // a root stays
+  EXPECT_EQ(TvnWayPoint::LiveCount(), 1);
+  root.reset();
+  EXPECT_EQ(TvnWayPoint::LiveCount(), 0);
+}
+
 TEST(WayPoint, FreesVeryLongWaysWithoutRecursion) {
   auto root = std::make_unique<TvnWayPoint>();
   TvnWayPoint* last = root.get();

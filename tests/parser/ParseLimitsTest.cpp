@@ -54,10 +54,13 @@ const NestingCase kNesting[] = {
     {"FunctionCalls", TvnParseEntry::Expression, "", "f(", "1", ")", "(", 1},
     {"Case", TvnParseEntry::Expression, "", "CASE WHEN a = 1 THEN ", "1", " END", "CASE", 0},
     {"DerivedTables", TvnParseEntry::Select, "", "SELECT * FROM (", "SELECT 1", ") q", "(", 14},
-    // The reading that joins b alone stays within the limit and fails at the
-    // next JOIN, the furthest token any way tried.
+    // The joins inside a right operand open the level; the one too many is
+    // the join of c.
     {"RightNestedJoins", TvnParseEntry::Select, "SELECT * FROM a", " JOIN b", " JOIN c ON 1 = 1", " ON 1 = 1", "JOIN",
      8},
+    // A bracketed right operand is one level in both of its readings.
+    {"RightNestedBracketedJoins", TvnParseEntry::Select, "SELECT * FROM a", " JOIN (b", " JOIN c ON 1 = 1",
+     ") ON 1 = 1", "(", 6},
 };
 
 INSTANTIATE_TEST_SUITE_P(SQL92, Nesting, ::testing::ValuesIn(kNesting),
@@ -103,7 +106,7 @@ TEST_F(Limits, RepeatedAmbiguityStaysLinearOnlyWithMerging) {
     options.DeduplicateWays = merge;
     options.Statistics = &statistics;
     Parse(TvnParseEntry::Select, text, options);
-    return statistics.WayRecords;
+    return statistics.WayRecordsMade;
   };
   const int64_t merged4 = records(4, true), merged8 = records(8, true), merged16 = records(16, true);
   EXPECT_LT(merged16 - merged8, 3 * (merged8 - merged4));
@@ -124,7 +127,7 @@ TEST_F(Limits, BracketReadingsAreComputedOnce) {
     options.DeduplicateWays = remember;
     options.Statistics = &statistics;
     Parse(TvnParseEntry::Select, text, options);
-    return statistics.WayRecords;
+    return statistics.WayRecordsMade;
   };
   EXPECT_LT(records(16, true), 5 * records(8, true));
   EXPECT_GT(records(8, false), 10 * records(4, false));
