@@ -114,18 +114,18 @@ void TvnBaseParser::Deduplicate(TvnWayList& ways) {
   ways.resize(kept);
 }
 
-// Collects the records from last back to the root, expanding every graft
-// record into the stretch of decisions it stands for (grafts nest: a
-// stretch can hold grafts of its own).
-void TvnBaseParser::UnrollWay(const TvnWayPoint* last) {
-  Way.clear();
+// Calls visit with the choice of every decision from last back to the root,
+// expanding every graft record into the stretch of decisions it stands for
+// (grafts nest: a stretch can hold grafts of its own).
+template <class Visit>
+void TvnBaseParser::VisitWayBackwards(const TvnWayPoint* last, Visit visit) const {
   std::vector<std::pair<const TvnWayPoint*, const TvnWayPoint*>> pending{{last, nullptr}};  // (from, stop)
   while (!pending.empty()) {
     auto [record, stop] = pending.back();
     pending.pop_back();
     for (; record != stop; record = record->Parent) {
       if (!record->Graft) {
-        Way.push_back(record->Choice);
+        visit(record->Choice);
         continue;
       }
       const auto graft = grafts_.find(record);
@@ -135,10 +135,18 @@ void TvnBaseParser::UnrollWay(const TvnWayPoint* last) {
       break;
     }
   }
-  std::reverse(Way.begin(), Way.end());
-  Way.shrink_to_fit();
-  grafts_ = {};
+}
+
+// The way of a long text holds hundreds of thousands of decisions, so the
+// choices are counted first and the copy is made at its final size.
+void TvnBaseParser::UnrollWay(const TvnWayPoint* last) {
   outcomes_ = {};
+  seenStamp_ = {};
+  size_t count = 0;
+  VisitWayBackwards(last, [&count](int16_t) { ++count; });
+  Way.assign(count, 0);
+  VisitWayBackwards(last, [this, &count](int16_t choice) { Way[--count] = choice; });
+  grafts_ = {};
   WayIndex = -1;
   CurrentToken = nullptr;
   TokenIndex = -1;

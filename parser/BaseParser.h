@@ -131,6 +131,8 @@ class TvnBaseParser {
 
  private:
   const TvnGrammarElement* RuleBody(int32_t rule) const { return grammar_->Body(rule); }
+  template <class Visit>
+  void VisitWayBackwards(const TvnWayPoint* last, Visit visit) const;
   // The steps of WayCalc stay separate functions: the recursion repeats
   // their frames for every level of the text, so each keeps only its own.
   [[gnu::noinline]] void RunTerminal(TvnWayList& ways, const TvnGrammarElement* element);

@@ -97,6 +97,7 @@ TastNode* ParseScanned(TvnBaseScanner* scanner, TvnBaseParser* parser, const Ent
   // The building pass reads only the copied choices.
   ways.clear();
   root.reset();
+  TvnWayPoint::TrimPool();
   parser->GetWayNode();  // the root
   TastNode* tree = (parser->*operations.Build)();
   if (!parser->WayFullyBuilt()) {

@@ -34,15 +34,30 @@ class RecordPool {
       free_ = free_->Next;
     } else {
       if (used_ == kBlocksPerChunk) {
-        chunks_.reserve(chunks_.size() + 1);
-        chunks_.push_back(::operator new(kBlocksPerChunk * kBlockSize));
+        if (nextChunk_ == chunks_.size()) {
+          chunks_.reserve(chunks_.size() + 1);
+          chunks_.push_back(::operator new(kBlocksPerChunk * kBlockSize));
+        }
+        carved_ = static_cast<char*>(chunks_[nextChunk_++]);
         used_ = 0;
       }
-      block = static_cast<char*>(chunks_.back()) + kBlockSize * used_++;
+      block = carved_ + kBlockSize * used_++;
     }
     ++Live;
     ++Made;
     return block;
+  }
+
+  // With no record alive, returns the chunks beyond the first few to the C
+  // heap, so that one large parse does not keep its records' memory.
+  void Trim() {
+    if (Live != 0) return;
+    for (size_t i = kRetainedChunks; i < chunks_.size(); ++i) ::operator delete(chunks_[i]);
+    if (chunks_.size() > kRetainedChunks) chunks_.resize(kRetainedChunks);
+    chunks_.shrink_to_fit();
+    free_ = nullptr;
+    nextChunk_ = 0;
+    used_ = kBlocksPerChunk;
   }
 
   void Give(void* block) {
@@ -60,8 +75,13 @@ class RecordPool {
                                        alignof(TvnWayPoint);
   // Chunks stay below the size the C heap maps separately.
   static constexpr size_t kBlocksPerChunk = 1024;
+  static constexpr size_t kRetainedChunks = 4;
   std::vector<void*> chunks_;
+  // The chunk being carved, the blocks taken from it, and the next chunk to
+  // carve.
+  char* carved_ = nullptr;
   size_t used_ = kBlocksPerChunk;
+  size_t nextChunk_ = 0;
   FreeBlock* free_ = nullptr;
 };
 
@@ -157,3 +177,5 @@ void TvnWayPoint::RemoveFromParent() {
 int64_t TvnWayPoint::LiveCount() { return leftRecords.load(std::memory_order_relaxed) + Pool().Live; }
 
 int64_t TvnWayPoint::MadeCount() { return Pool().Made; }
+
+void TvnWayPoint::TrimPool() { Pool().Trim(); }

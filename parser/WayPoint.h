@@ -52,6 +52,9 @@ class TvnWayPoint {
   static int64_t LiveCount();
   // Records made on this thread so far.
   static int64_t MadeCount();
+  // When no record of this thread is alive, gives most of the pool's memory
+  // back to the C heap.
+  static void TrimPool();
 
  private:
   // The children form a list from the newest: a way that fails is usually
