@@ -76,8 +76,7 @@ void TvnBaseParser::ListAddWithWayNode(TvnWayList& target, const TvnWayList& way
   }
 }
 
-void TvnBaseParser::Deduplicate(TvnWayList& ways) {
-  if (ways.size() < 2) return;
+void TvnBaseParser::MergeWays(TvnWayList& ways) {
   // Short lists are compared way by way; longer ones mark the tokens seen.
   constexpr size_t kShortList = 8;
   if (ways.size() <= kShortList) {

@@ -103,7 +103,9 @@ class TvnBaseParser {
   // Appends to target a new child record of every way, with this choice.
   static void ListAddWithWayNode(TvnWayList& target, const TvnWayList& ways, int32_t choice);
   // Frees every way that stands at the same token as an earlier way.
-  void Deduplicate(TvnWayList& ways);
+  void Deduplicate(TvnWayList& ways) {
+    if (ways.size() > 1) MergeWays(ways);
+  }
   // Runs the way calculation of one grammar element on ways.
   void WayCalc(TvnWayList& ways, const TvnGrammarElement* element);
 
@@ -131,6 +133,8 @@ class TvnBaseParser {
 
  private:
   const TvnGrammarElement* RuleBody(int32_t rule) const { return grammar_->Body(rule); }
+  // The kind of the token a way stands before.
+  int32_t NextKind(const TvnWayPoint* way) const { return Scanner->GetToken(way->TokenIndex + 1).kind; }
   template <class Visit>
   void VisitWayBackwards(const TvnWayPoint* last, Visit visit) const;
   // The steps of WayCalc stay separate functions: the recursion repeats
@@ -140,6 +144,7 @@ class TvnBaseParser {
   [[gnu::noinline]] void RunIteration(TvnWayList& ways, const TvnGrammarElement* element);
   [[gnu::noinline]] void RunAlternatives(TvnWayList& ways, const TvnGrammarElement* element);
   [[gnu::noinline]] void RunNesting(TvnWayList& ways, const TvnGrammarElement* element);
+  void MergeWays(TvnWayList& ways);
   TvnWayList& AcquireList();
   void ReleaseLists(size_t count);
   // Frees every way whose next token is in neither set.
@@ -179,8 +184,6 @@ class TvnBaseParser {
   int32_t peakNesting_ = 0;
   int32_t peakTreeDepth_ = 0;
   int64_t limitFailures_ = 0;
-  std::vector<std::unique_ptr<TvnWayList>> lists_;
-  size_t listsInUse_ = 0;
   const TvnGrammar* grammar_ = nullptr;
   int32_t nesting_ = 0;
   int32_t treeDepth_ = 0;

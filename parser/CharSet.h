@@ -3,6 +3,7 @@
 // kind numbers (at most 256 kinds).
 
 #include <array>
+#include <bit>
 #include <cstdint>
 #include <initializer_list>
 
@@ -38,6 +39,14 @@ class TvnBitSet256 {
   constexpr bool Intersects(const TvnBitSet256& other) const {
     return ((bits_[0] & other.bits_[0]) | (bits_[1] & other.bits_[1]) | (bits_[2] & other.bits_[2]) |
             (bits_[3] & other.bits_[3])) != 0;
+  }
+  // The smallest member not below from, or 256 when there is none.
+  constexpr int Next(int from) const {
+    for (int word = from >> 6; word < 4 && from < 256; ++word, from = word << 6) {
+      const uint64_t rest = bits_[word] >> (from & 63);
+      if (rest != 0) return from + std::countr_zero(rest);
+    }
+    return 256;
   }
   constexpr bool Empty() const { return (bits_[0] | bits_[1] | bits_[2] | bits_[3]) == 0; }
   constexpr bool operator==(const TvnBitSet256&) const = default;

@@ -154,6 +154,8 @@ void TvnGrammar::Complete() {
   for (TvnGrammarElement* e : elements_) {
     if (e->FollowRule >= 0) e->Follow.Unite(rules_[e->FollowRule]->First);
     if (e->Kind != TvnElementKind::Alternatives) continue;
+    // The way calculation keeps sets of alternative numbers as token sets.
+    if (e->Items.size() > charSetSize) throw std::logic_error("grammar: more than 256 alternatives");
     e->AlternativesBefore.assign(256, {});
     for (size_t i = 0; i < e->Items.size(); ++i)
       for (int kind = 0; kind < 256; ++kind)

@@ -58,16 +58,32 @@ void TvnBaseParser::RunTerminal(TvnWayList& ways, const TvnGrammarElement* e) {
   ways.resize(kept);
 }
 
-// Way lists for the composite elements come from a pool, used last in,
-// first out, so that recursion keeps no lists on the stack.
+namespace {
+
+// Way lists for the composite elements come from a pool of the thread, used
+// last in, first out, so that recursion keeps no lists on the stack and
+// later parses reuse the lists' storage.
+struct WayListPool {
+  std::vector<std::unique_ptr<TvnWayList>> Lists;
+  size_t InUse = 0;
+};
+
+WayListPool& ListPool() {
+  thread_local WayListPool pool;
+  return pool;
+}
+
+}  // namespace
+
 TvnWayList& TvnBaseParser::AcquireList() {
-  if (listsInUse_ == lists_.size()) lists_.push_back(std::make_unique<TvnWayList>());
-  TvnWayList& list = *lists_[listsInUse_++];
+  WayListPool& pool = ListPool();
+  if (pool.InUse == pool.Lists.size()) pool.Lists.push_back(std::make_unique<TvnWayList>());
+  TvnWayList& list = *pool.Lists[pool.InUse++];
   list.clear();
   return list;
 }
 
-void TvnBaseParser::ReleaseLists(size_t count) { listsInUse_ -= count; }
+void TvnBaseParser::ReleaseLists(size_t count) { ListPool().InUse -= count; }
 
 void TvnBaseParser::RunOption(TvnWayList& ways, const TvnGrammarElement* e) {
   // A single way before a token that allows only one of taking and skipping
@@ -105,6 +121,17 @@ void TvnBaseParser::RunOption(TvnWayList& ways, const TvnGrammarElement* e) {
 }
 
 void TvnBaseParser::RunIteration(TvnWayList& ways, const TvnGrammarElement* e) {
+  // A single way before a token that cannot begin a repetition stops here,
+  // or dies when it may not stop before that token.
+  if (ways.size() == 1 && !e->Items[0]->First.Contains(NextKind(ways.front()))) {
+    if (!e->Has(efFollowTest) || e->Follow.Contains(NextKind(ways.front()))) {
+      AddWayNode(ways, 0);
+    } else {
+      ways.front()->RemoveFromParent();
+      ways.clear();
+    }
+    return;
+  }
   if (e->Has(efFollowTest)) FailStuckWays(ways, e->Items[0]->First, e->Follow);
   TvnWayList& result = AcquireList();
   result = ways;
@@ -133,56 +160,52 @@ void TvnBaseParser::RunIteration(TvnWayList& ways, const TvnGrammarElement* e) {
 }
 
 void TvnBaseParser::RunAlternatives(TvnWayList& ways, const TvnGrammarElement* e) {
-  // For a single way the element lists the alternatives that can begin with
-  // its next token's kind, and the empty ones.
-  const std::vector<uint16_t>* candidates = nullptr;
-  if (ways.size() == 1) {
-    const int32_t kind = Scanner->GetToken(ways.front()->TokenIndex + 1).kind;
-    if (kind >= 0 && kind < static_cast<int32_t>(e->AlternativesBefore.size())) candidates = &e->AlternativesBefore[kind];
-  }
-  // A single way with no alternative to try stops here; with a single
-  // non-empty one it continues in place.
-  if (candidates != nullptr && candidates->empty()) {
-    ways.front()->RemoveFromParent();
+  // The element lists, per token kind, the alternatives that can begin with
+  // it and the empty ones; only those are tried. When every way stands
+  // before a token of the same kind, each of them takes every way.
+  const int32_t kind = NextKind(ways.front());
+  const bool oneKind = std::all_of(ways.begin() + 1, ways.end(),
+                                   [this, kind](const TvnWayPoint* way) { return NextKind(way) == kind; });
+  const std::vector<uint16_t>& candidates = e->AlternativesBefore[kind];
+  if (oneKind && candidates.empty()) {
+    for (TvnWayPoint* way : ways) way->RemoveFromParent();
     ways.clear();
     return;
   }
-  if (candidates != nullptr && candidates->size() == 1 &&
-      e->Items[candidates->front()]->Kind != TvnElementKind::Empty) {
-    AddWayNode(ways, candidates->front());
-    WayCalc(ways, e->Items[candidates->front()]);
+  // With a single non-empty alternative to try, the ways continue in place.
+  if (oneKind && candidates.size() == 1 && e->Items[candidates.front()]->Kind != TvnElementKind::Empty) {
+    AddWayNode(ways, candidates.front());
+    WayCalc(ways, e->Items[candidates.front()]);
     if (DeduplicateWays) Deduplicate(ways);
     return;
   }
+  TvnBitSet256 tried;
+  if (!oneKind)
+    for (const TvnWayPoint* way : ways)
+      for (uint16_t i : e->AlternativesBefore[NextKind(way)]) tried.Include(i);
   TvnWayList& start = AcquireList();
   start = ways;
   // The start records stay while the alternatives try them one by one.
   for (TvnWayPoint* way : start) way->Held = true;
   TvnWayList& result = AcquireList();
   TvnWayList& list = AcquireList();
-  // The kinds of the tokens the ways stand before: an alternative that can
-  // begin with none of them is passed over without copying the ways.
-  // The candidates of a single way need no such test: each can begin with
-  // its next token.
-  TvnTokenSet next;
-  if (candidates == nullptr)
-    for (const TvnWayPoint* way : start) next.Include(Scanner->GetToken(way->TokenIndex + 1).kind);
-  const size_t count = candidates != nullptr ? candidates->size() : e->Items.size();
-  for (size_t n = 0; n < count; ++n) {
-    const size_t i = candidates != nullptr ? (*candidates)[n] : n;
+  const auto tryAlternative = [&](int32_t i) {
     const TvnGrammarElement* alternative = e->Items[i];
-    const bool empty = alternative->Kind == TvnElementKind::Empty;
-    if (!empty && candidates == nullptr && !alternative->First.Intersects(next)) continue;
     list = start;
-    if (empty) {
-      if (alternative->Has(efUnlessLeftOperandRequired) && RequireLeftOperand) continue;
+    if (alternative->Kind == TvnElementKind::Empty) {
+      if (alternative->Has(efUnlessLeftOperandRequired) && RequireLeftOperand) return;
       if (alternative->Has(efFollowTest)) CheckLAToken(list, alternative->Follow);
-      AddWayNode(list, static_cast<int32_t>(i));
-    } else if (candidates != nullptr || CheckLAToken(list, alternative->First)) {
-      AddWayNode(list, static_cast<int32_t>(i));
+      AddWayNode(list, i);
+    } else if (oneKind || CheckLAToken(list, alternative->First)) {
+      AddWayNode(list, i);
       WayCalc(list, alternative);
     }
     result.insert(result.end(), list.begin(), list.end());
+  };
+  if (oneKind) {
+    for (uint16_t i : candidates) tryAlternative(i);
+  } else {
+    for (int32_t i = tried.Next(0); i < charSetSize; i = tried.Next(i + 1)) tryAlternative(i);
   }
   for (TvnWayPoint* way : start) {
     way->Held = false;
