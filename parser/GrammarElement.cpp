@@ -12,7 +12,7 @@ TvnGrammarElement* TvnGrammar::New(TvnElementKind kind) {
   return elements_.back();
 }
 
-TvnGrammar::E TvnGrammar::Terminal(int32_t kind, uint8_t flags) {
+TvnGrammar::E TvnGrammar::Terminal(int32_t kind, TvnElementFlag flags) {
   TvnGrammarElement* e = New(TvnElementKind::Terminal);
   e->Value = kind;
   e->Flags = flags;
@@ -53,14 +53,14 @@ TvnGrammar::E TvnGrammar::OptBeforeRule(E body, int32_t followingRule) {
   return e;
 }
 
-TvnGrammar::E TvnGrammar::Iter(E body, uint8_t flags) {
+TvnGrammar::E TvnGrammar::Iter(E body, TvnElementFlag flags) {
   TvnGrammarElement* e = New(TvnElementKind::Iteration);
   e->Items = {body};
   e->Flags = flags;
   return e;
 }
 
-TvnGrammar::E TvnGrammar::Iter(E body, const TvnTokenSet& stopFollow, uint8_t flags) {
+TvnGrammar::E TvnGrammar::Iter(E body, const TvnTokenSet& stopFollow, TvnElementFlag flags) {
   TvnGrammarElement* e = New(TvnElementKind::Iteration);
   e->Items = {body};
   e->Flags = static_cast<uint8_t>(flags | efFollowTest);
@@ -74,7 +74,7 @@ TvnGrammar::E TvnGrammar::Alt(std::vector<E> alternatives) {
   return e;
 }
 
-TvnGrammar::E TvnGrammar::Empty(const TvnTokenSet& follow, uint8_t flags) {
+TvnGrammar::E TvnGrammar::Empty(const TvnTokenSet& follow, TvnElementFlag flags) {
   TvnGrammarElement* e = New(TvnElementKind::Empty);
   e->Flags = static_cast<uint8_t>(flags | efFollowTest);
   e->Follow = follow;

@@ -19,8 +19,11 @@ enum class TvnElementKind : uint8_t {
   Nesting,       // Items[0], one level deeper (brackets, NOT, prefix operators)
 };
 
-// Flags that refine an element.
+// Flags that refine an element. Parameters take this type rather than an
+// integer, so that a braced token kind meant as a follow set cannot be taken
+// for flags.
 enum TvnElementFlag : uint8_t {
+  efNone = 0,
   // Option, Iteration, Empty: the skip, the stop before the first
   // repetition or the empty choice is taken only when the next token is in
   // Follow.
@@ -61,17 +64,17 @@ class TvnGrammar {
   ~TvnGrammar();
 
   using E = const TvnGrammarElement*;
-  E Terminal(int32_t kind, uint8_t flags = 0);
+  E Terminal(int32_t kind, TvnElementFlag flags = efNone);
   E Rule(int32_t rule);
   E Seq(std::vector<E> items);
   E Opt(E body);
   E Opt(E body, const TvnTokenSet& skipFollow);
   // An option skipped only before a token that can begin followingRule.
   E OptBeforeRule(E body, int32_t followingRule);
-  E Iter(E body, uint8_t flags = 0);
-  E Iter(E body, const TvnTokenSet& stopFollow, uint8_t flags = 0);
+  E Iter(E body, TvnElementFlag flags = efNone);
+  E Iter(E body, const TvnTokenSet& stopFollow, TvnElementFlag flags = efNone);
   E Alt(std::vector<E> alternatives);
-  E Empty(const TvnTokenSet& follow, uint8_t flags = 0);
+  E Empty(const TvnTokenSet& follow, TvnElementFlag flags = efNone);
   E Nest(E body);
 
   // Sets the body of a rule (rules are numbered from 0).

@@ -116,6 +116,13 @@ TEST_F(Framework, ErrorTokenIsTheFurthestFailedTerminalOrTheFirstToken) {
   EXPECT_EQ(pruned.errorTokenIndex, 0);
 }
 
+// A braced token kind passed to a repetition is its stop set, never flags.
+TEST_F(Framework, BracedTokenKindIsAFollowSet) {
+  const TvnGrammarElement* list = grammar_.Iter(A(), {syComma});
+  EXPECT_EQ(list->Flags, efFollowTest);
+  EXPECT_TRUE(list->Follow.Contains(syComma));
+}
+
 TEST_F(Framework, MergingKeepsAmbiguityLinear) {
   TvnGrammar& g = grammar_;
   // { (a | a) }: every word doubles the ways unless ways at one token merge.
