@@ -1,6 +1,7 @@
 #include "parser/BaseScanner.h"
 
 #include <limits>
+#include <stdexcept>
 
 #include "platform/core/Exceptions.h"
 
@@ -26,6 +27,8 @@ void TvnBaseScanner::Init(std::string_view text) {
   InitInternal();
   for (;;) {
     std::unique_ptr<TvnToken> token = NextToken();
+    // The parser keeps token kinds in 256-member sets and tables.
+    if (token->kind < 0 || token->kind >= charSetSize) throw std::logic_error("scanner made a token kind beyond 255");
     bool last = token->kind == eofSym;
     tokens.push_back(std::move(*token));
     if (last) break;
