@@ -25,6 +25,9 @@ void TvnBaseScanner::Init(std::string_view text) {
   NextCh();
   skipSet = TvnCharSet{' '};
   InitInternal();
+  // Most texts have a token for every four to eight characters; reserving
+  // for the denser case saves growing the list step by step.
+  tokens.reserve(text.size() / 4 + 2);
   for (;;) {
     std::unique_ptr<TvnToken> token = NextToken();
     // The parser keeps token kinds in 256-member sets and tables.

@@ -8,13 +8,6 @@ void TvnBuffer::Fill(std::string_view text) {
   SetPos(0);
 }
 
-int32_t TvnBuffer::Read() {
-  if (position >= size) return 256;
-  return data[position++];
-}
-
-int32_t TvnBuffer::Peek() const { return position < size ? data[position] : 256; }
-
 std::string TvnBuffer::GetString(int32_t begin, int32_t end) {
   int32_t saved = position;
   SetPos(begin);

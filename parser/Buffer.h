@@ -14,9 +14,10 @@ class TvnBuffer {
   // Takes the text and moves to its start.
   void Fill(std::string_view text);
   // The byte at position (0..255), advancing; 256 at or past the end.
-  int32_t Read();
+  // Inline: the scanner reads every character through these.
+  int32_t Read() { return position < size ? data[position++] : 256; }
   // Like Read without advancing.
-  int32_t Peek() const;
+  int32_t Peek() const { return position < size ? data[position] : 256; }
   // The bytes from begin up to but not including end; the position is kept.
   std::string GetString(int32_t begin, int32_t end);
   // Clamps p into 0..size.

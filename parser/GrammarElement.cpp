@@ -161,7 +161,17 @@ void TvnGrammar::Complete() {
       for (int kind = 0; kind < 256; ++kind)
         if (e->Items[i]->Kind == TvnElementKind::Empty || e->Items[i]->First.Contains(kind))
           e->AlternativesBefore[kind].push_back(static_cast<uint16_t>(i));
+    e->SoleAlternativeBefore.assign(256, vnSeveralAlternatives);
+    for (int kind = 0; kind < 256; ++kind) {
+      const std::vector<uint16_t>& candidates = e->AlternativesBefore[kind];
+      if (candidates.empty())
+        e->SoleAlternativeBefore[kind] = vnNoAlternative;
+      else if (candidates.size() == 1 && e->Items[candidates.front()]->Kind != TvnElementKind::Empty)
+        e->SoleAlternativeBefore[kind] = static_cast<int16_t>(candidates.front());
+    }
   }
+  for (TvnGrammarElement* e : elements_)
+    if (e->Kind == TvnElementKind::Option || e->Kind == TvnElementKind::Iteration) e->BodyFirst = e->Items[0]->First;
   for (const TvnGrammarElement* e : elements_) {
     bool bodyMustConsume = e->Kind == TvnElementKind::Option || e->Kind == TvnElementKind::Iteration;
     if (bodyMustConsume && e->Items[0]->Nullable)

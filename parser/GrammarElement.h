@@ -37,6 +37,9 @@ enum TvnElementFlag : uint8_t {
   efInt32 = 8,
 };
 
+constexpr int16_t vnNoAlternative = -1;
+constexpr int16_t vnSeveralAlternatives = -2;
+
 struct TvnGrammarElement {
   TvnElementKind Kind = TvnElementKind::Empty;
   uint8_t Flags = 0;
@@ -51,6 +54,13 @@ struct TvnGrammarElement {
   // Alternatives: per token kind, in order, the numbers of the alternatives
   // that can begin with it, and of the empty alternatives.
   std::vector<std::vector<uint16_t>> AlternativesBefore;
+  // Alternatives: per token kind, the number of the only alternative to try
+  // when it is not empty, vnNoAlternative when there is none, and
+  // vnSeveralAlternatives otherwise. One small table read decides the
+  // common case.
+  std::vector<int16_t> SoleAlternativeBefore;
+  // Option, Iteration: the FIRST set of the body, kept with the element.
+  TvnTokenSet BodyFirst;
 
   bool Has(TvnElementFlag flag) const { return (Flags & flag) != 0; }
 };

@@ -90,7 +90,7 @@ void TvnBaseParser::RunOption(TvnWayList& ways, const TvnGrammarElement* e) {
   // needs no second list.
   if (ways.size() == 1) {
     const int32_t next = Scanner->GetToken(ways.front()->TokenIndex + 1).kind;
-    const bool take = e->Items[0]->First.Contains(next);
+    const bool take = e->BodyFirst.Contains(next);
     const bool skip = !e->Has(efFollowTest) || e->Follow.Contains(next);
     if (!take || !skip) {
       if (!take && !skip) {
@@ -106,12 +106,12 @@ void TvnBaseParser::RunOption(TvnWayList& ways, const TvnGrammarElement* e) {
       return;
     }
   }
-  if (e->Has(efFollowTest)) FailStuckWays(ways, e->Items[0]->First, e->Follow);
+  if (e->Has(efFollowTest)) FailStuckWays(ways, e->BodyFirst, e->Follow);
   TvnWayList& skip = AcquireList();
   skip = ways;
   if (e->Has(efFollowTest)) CheckLAToken(skip, e->Follow);
   AddWayNode(skip, 0);
-  if (CheckLAToken(ways, e->Items[0]->First)) {
+  if (CheckLAToken(ways, e->BodyFirst)) {
     AddWayNode(ways, 1);
     WayCalc(ways, e->Items[0]);
   }
@@ -123,7 +123,7 @@ void TvnBaseParser::RunOption(TvnWayList& ways, const TvnGrammarElement* e) {
 void TvnBaseParser::RunIteration(TvnWayList& ways, const TvnGrammarElement* e) {
   // A single way before a token that cannot begin a repetition stops here,
   // or dies when it may not stop before that token.
-  if (ways.size() == 1 && !e->Items[0]->First.Contains(NextKind(ways.front()))) {
+  if (ways.size() == 1 && !e->BodyFirst.Contains(NextKind(ways.front()))) {
     if (!e->Has(efFollowTest) || e->Follow.Contains(NextKind(ways.front()))) {
       AddWayNode(ways, 0);
     } else {
@@ -132,20 +132,20 @@ void TvnBaseParser::RunIteration(TvnWayList& ways, const TvnGrammarElement* e) {
     }
     return;
   }
-  if (e->Has(efFollowTest)) FailStuckWays(ways, e->Items[0]->First, e->Follow);
+  if (e->Has(efFollowTest)) FailStuckWays(ways, e->BodyFirst, e->Follow);
   TvnWayList& result = AcquireList();
   result = ways;
   if (e->Has(efFollowTest)) CheckLAToken(result, e->Follow);
   AddWayNode(result, 0);
   const int32_t savedDepth = treeDepth_;
   while (!ways.empty()) {
-    if (!CheckLAToken(ways, e->Items[0]->First)) break;
+    if (!CheckLAToken(ways, e->BodyFirst)) break;
     AddWayNode(ways, 1);
     // The stops already in result hang below these ways, so only the new
     // repetition records fail when the chain gets too deep.
     if (e->Has(efDeepensTree)) {
       if (treeDepth_ + 1 > MaxTreeDepth) {
-        FailOpeningWays(ways, e->Items[0]->First);
+        FailOpeningWays(ways, e->BodyFirst);
         break;
       }
       peakTreeDepth_ = std::max(peakTreeDepth_, ++treeDepth_);
@@ -166,19 +166,22 @@ void TvnBaseParser::RunAlternatives(TvnWayList& ways, const TvnGrammarElement* e
   const int32_t kind = NextKind(ways.front());
   const bool oneKind = std::all_of(ways.begin() + 1, ways.end(),
                                    [this, kind](const TvnWayPoint* way) { return NextKind(way) == kind; });
+  if (oneKind) {
+    const int16_t sole = e->SoleAlternativeBefore[kind];
+    if (sole == vnNoAlternative) {
+      for (TvnWayPoint* way : ways) way->RemoveFromParent();
+      ways.clear();
+      return;
+    }
+    // With a single non-empty alternative to try, the ways continue in place.
+    if (sole != vnSeveralAlternatives) {
+      AddWayNode(ways, sole);
+      WayCalc(ways, e->Items[sole]);
+      if (DeduplicateWays) Deduplicate(ways);
+      return;
+    }
+  }
   const std::vector<uint16_t>& candidates = e->AlternativesBefore[kind];
-  if (oneKind && candidates.empty()) {
-    for (TvnWayPoint* way : ways) way->RemoveFromParent();
-    ways.clear();
-    return;
-  }
-  // With a single non-empty alternative to try, the ways continue in place.
-  if (oneKind && candidates.size() == 1 && e->Items[candidates.front()]->Kind != TvnElementKind::Empty) {
-    AddWayNode(ways, candidates.front());
-    WayCalc(ways, e->Items[candidates.front()]);
-    if (DeduplicateWays) Deduplicate(ways);
-    return;
-  }
   TvnBitSet256 tried;
   if (!oneKind)
     for (const TvnWayPoint* way : ways)
