@@ -114,6 +114,21 @@ TEST_F(Limits, RepeatedAmbiguityStaysLinearOnlyWithMerging) {
   EXPECT_GT(plain8, 10 * plain4);
 }
 
+// A way that fails frees the records that led only to it, so what stays when
+// the calculation ends is mostly the chosen way; before, every failed reading
+// of every select item and condition stayed too.
+TEST_F(Limits, FailedWaysFreeTheirRecords) {
+  std::string text = "SELECT t0.c0 AS a0";
+  for (int i = 1; i < 300; ++i) text += ", t" + std::to_string(i) + ".c" + std::to_string(i) + " AS a" + std::to_string(i);
+  text += " FROM t0 WHERE t0.c0 IN (1" + Repeat(", 1", 300) + ") AND NOT t0.c1 = 2";
+  TvnParseStatistics statistics;
+  TvnParseOptions options;
+  options.Statistics = &statistics;
+  Parse(TvnParseEntry::Select, text, options);
+  EXPECT_LT(statistics.WayRecords, statistics.WayRecordsMade / 2);
+  EXPECT_EQ(TvnWayPoint::LiveCount(), 0);
+}
+
 // Each bracket of a nested join right of JOIN is read both as one source and
 // as a nested join; remembering what a FROM source leads to from a token
 // keeps the way records polynomial, where the plain calculation doubles
