@@ -119,7 +119,10 @@ TEST_F(Limits, RepeatedAmbiguityStaysLinearOnlyWithMerging) {
 // of every select item and condition stayed too.
 TEST_F(Limits, FailedWaysFreeTheirRecords) {
   std::string text = "SELECT t0.c0 AS a0";
-  for (int i = 1; i < 300; ++i) text += ", t" + std::to_string(i) + ".c" + std::to_string(i) + " AS a" + std::to_string(i);
+  for (int i = 1; i < 300; ++i) {
+    const std::string n = std::to_string(i);
+    text += ", t" + n + ".c" + n + " AS a" + n;
+  }
   text += " FROM t0 WHERE t0.c0 IN (1" + Repeat(", 1", 300) + ") AND NOT t0.c1 = 2";
   TvnParseStatistics statistics;
   TvnParseOptions options;
