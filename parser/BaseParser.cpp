@@ -9,17 +9,9 @@ TvnBaseParser::TvnBaseParser(TvnBaseScanner* scanner, TastSyntaxProvider* syntax
     : Scanner(scanner), SyntaxProvider(syntaxProvider) {}
 
 void TvnBaseParser::Expect(TvnWayList& ways, int32_t kind) {
-  size_t kept = 0;
-  for (TvnWayPoint* way : ways) {
-    ++way->TokenIndex;
-    if (Scanner->GetToken(way->TokenIndex).kind == kind) {
-      ways[kept++] = way;
-      continue;
-    }
-    ErrorTokenIndex = std::max(ErrorTokenIndex, way->TokenIndex);
-    way->RemoveFromParent();
-  }
-  ways.resize(kept);
+  KeepOrFail(
+      ways, [this, kind](TvnWayPoint* way) { return Scanner->GetToken(++way->TokenIndex).kind == kind; },
+      [this](const TvnWayPoint* way) { ErrorTokenIndex = std::max(ErrorTokenIndex, way->TokenIndex); });
 }
 
 namespace {

@@ -133,6 +133,21 @@ class TvnBaseParser {
 
  private:
   const TvnGrammarElement* RuleBody(int32_t rule) const { return grammar_->Body(rule); }
+  // Keeps, in order, the ways for which keep(way) holds; calls failed(way)
+  // for each other way and frees it.
+  template <class Keep, class Failed>
+  void KeepOrFail(TvnWayList& ways, Keep keep, Failed failed) {
+    size_t kept = 0;
+    for (TvnWayPoint* way : ways) {
+      if (keep(way)) {
+        ways[kept++] = way;
+        continue;
+      }
+      failed(way);
+      way->RemoveFromParent();
+    }
+    ways.resize(kept);
+  }
   // The kind of the token a way stands before.
   int32_t NextKind(const TvnWayPoint* way) const { return Scanner->GetToken(way->TokenIndex + 1).kind; }
   template <class Visit>

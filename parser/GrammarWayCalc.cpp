@@ -45,17 +45,13 @@ void TvnBaseParser::RunTerminal(TvnWayList& ways, const TvnGrammarElement* e) {
   Expect(ways, e->Value);
   if (!e->Has(efInt32)) return;
   // A size beyond the 32-bit range fails like a wrong token.
-  size_t kept = 0;
-  for (TvnWayPoint* way : ways) {
-    int value = 0;
-    if (TryStrToInt(Scanner->GetToken(way->TokenIndex).val, value)) {
-      ways[kept++] = way;
-      continue;
-    }
-    ErrorTokenIndex = std::max(ErrorTokenIndex, way->TokenIndex);
-    way->RemoveFromParent();
-  }
-  ways.resize(kept);
+  KeepOrFail(
+      ways,
+      [this](const TvnWayPoint* way) {
+        int value = 0;
+        return TryStrToInt(Scanner->GetToken(way->TokenIndex).val, value);
+      },
+      [this](const TvnWayPoint* way) { ErrorTokenIndex = std::max(ErrorTokenIndex, way->TokenIndex); });
 }
 
 namespace {
@@ -244,31 +240,22 @@ void TvnBaseParser::RunNesting(TvnWayList& ways, const TvnGrammarElement* e) {
 // repetition nor may follow it dies here; the look-ahead tests that split
 // the list would only drop it from both parts.
 void TvnBaseParser::FailStuckWays(TvnWayList& ways, const TvnTokenSet& enter, const TvnTokenSet& leave) {
-  size_t kept = 0;
-  for (TvnWayPoint* way : ways) {
-    const int32_t next = Scanner->GetToken(way->TokenIndex + 1).kind;
-    if (enter.Contains(next) || leave.Contains(next)) {
-      ways[kept++] = way;
-      continue;
-    }
-    way->RemoveFromParent();
-  }
-  ways.resize(kept);
+  KeepOrFail(
+      ways,
+      [this, &enter, &leave](const TvnWayPoint* way) {
+        const int32_t next = NextKind(way);
+        return enter.Contains(next) || leave.Contains(next);
+      },
+      [](const TvnWayPoint*) {});
 }
 
 void TvnBaseParser::FailOpeningWays(TvnWayList& ways, const TvnTokenSet& opening) {
-  size_t kept = 0;
-  for (TvnWayPoint* way : ways) {
-    const int32_t next = way->TokenIndex + 1;
-    if (!opening.Contains(Scanner->GetToken(next).kind)) {
-      ways[kept++] = way;
-      continue;
-    }
-    ++limitFailures_;
-    ErrorTokenIndex = std::max(ErrorTokenIndex, next);
-    way->RemoveFromParent();
-  }
-  ways.resize(kept);
+  KeepOrFail(
+      ways, [this, &opening](const TvnWayPoint* way) { return !opening.Contains(NextKind(way)); },
+      [this](const TvnWayPoint* way) {
+        ++limitFailures_;
+        ErrorTokenIndex = std::max(ErrorTokenIndex, way->TokenIndex + 1);
+      });
 }
 
 void TvnBaseParser::MemoizeRule(int32_t rule) {
