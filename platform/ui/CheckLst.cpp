@@ -233,7 +233,7 @@ void TCheckListBox::SetBorderStyle(TBorderStyle value)
 
 TRect TCheckListBox::NonClientInsets() const
 {
-    const int edge = FBorderStyle == bsNone ? 0 : (FCtl3D ? 2 : 1);
+    const int edge = ControlBorderWidth(FBorderStyle, FCtl3D);
     TRect ins{edge, edge, edge, edge};
     if (FScrollShown)
         ins.Right += kScrollBarSize;
@@ -253,7 +253,7 @@ void TCheckListBox::CreateWnd()
 
 void TCheckListBox::UpdateScrollBar()
 {
-    const int edge = FBorderStyle == bsNone ? 0 : (FCtl3D ? 2 : 1);
+    const int edge = ControlBorderWidth(FBorderStyle, FCtl3D);
     const int rowsWithoutBar = std::max(1, (FHeight - 2 * edge) / std::max(1, FItemHeight));
     const bool shown = Count() > rowsWithoutBar;
     if (shown != FScrollShown) {
@@ -434,12 +434,5 @@ void TCheckListBox::Paint()
 
 void TCheckListBox::PaintNonClient(TCanvas& Canvas)
 {
-    if (FBorderStyle == bsNone)
-        return;
-    if (FCtl3D) {
-        DrawEdgeSunken(Canvas, Rect(0, 0, FWidth, FHeight));
-    } else {
-        Canvas.Brush().SetColor(clWindowFrame);
-        Canvas.FrameRect(Rect(0, 0, FWidth, FHeight));
-    }
+    DrawControlBorder(Canvas, Rect(0, 0, FWidth, FHeight), FBorderStyle, FCtl3D);
 }

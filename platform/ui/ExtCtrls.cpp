@@ -72,9 +72,7 @@ void TCustomPanel::SetAlignment(TAlignment value)
 
 TRect TCustomPanel::NonClientInsets() const
 {
-    if (FBorderStyle == bsNone)
-        return {};
-    const int edge = FCtl3D ? 2 : 1;
+    const int edge = ControlBorderWidth(FBorderStyle, FCtl3D);
     return {edge, edge, edge, edge};
 }
 
@@ -124,14 +122,7 @@ void TCustomPanel::Paint()
 
 void TCustomPanel::PaintNonClient(TCanvas& Canvas)
 {
-    if (FBorderStyle == bsNone)
-        return;
-    if (FCtl3D) {
-        DrawEdgeSunken(Canvas, Rect(0, 0, FWidth, FHeight));
-    } else {
-        Canvas.Brush().SetColor(clWindowFrame);
-        Canvas.FrameRect(Rect(0, 0, FWidth, FHeight));
-    }
+    DrawControlBorder(Canvas, Rect(0, 0, FWidth, FHeight), FBorderStyle, FCtl3D);
 }
 
 // ---- TSplitter ------------------------------------------------------------------------

@@ -298,22 +298,13 @@ void TScrollBox::SetBorderStyle(TBorderStyle value)
 
 TRect TScrollBox::FrameInsets() const
 {
-    if (FBorderStyle == bsNone)
-        return {};
-    const int edge = FCtl3D ? 2 : 1;
+    const int edge = ControlBorderWidth(FBorderStyle, FCtl3D);
     return {edge, edge, edge, edge};
 }
 
 void TScrollBox::PaintNonClient(TCanvas& Canvas)
 {
-    if (FBorderStyle != bsNone) {
-        if (FCtl3D) {
-            DrawEdgeSunken(Canvas, Rect(0, 0, FWidth, FHeight));
-        } else {
-            Canvas.Brush().SetColor(clWindowFrame);
-            Canvas.FrameRect(Rect(0, 0, FWidth, FHeight));
-        }
-    }
+    DrawControlBorder(Canvas, Rect(0, 0, FWidth, FHeight), FBorderStyle, FCtl3D);
     TScrollingWinControl::PaintNonClient(Canvas);
 }
 

@@ -135,6 +135,25 @@ void DrawEdgeSunken(TCanvas& canvas, const TRect& rect)
     Frame(canvas.Handle(), InflateRect(rect, -1, -1), cl3DDkShadow, cl3DLight);
 }
 
+int ControlBorderWidth(TBorderStyle style, bool ctl3D)
+{
+    if (style == bsNone)
+        return 0;
+    return ctl3D ? 2 : 1;
+}
+
+void DrawControlBorder(TCanvas& canvas, const TRect& rect, TBorderStyle style, bool ctl3D)
+{
+    if (style == bsNone)
+        return;
+    if (ctl3D) {
+        DrawEdgeSunken(canvas, rect);
+    } else {
+        canvas.Brush().SetColor(clWindowFrame);
+        canvas.FrameRect(rect);
+    }
+}
+
 TBitmap* LoadCheckBoxesBitmap()
 {
     TBitmap* sheet = TBitmap::Create();

@@ -1,6 +1,7 @@
 #pragma once
 // Drawing of the standard frame-control glyphs (check boxes, radio buttons,
 // push-button faces, caption buttons) in the classic three-dimensional look.
+#include "platform/ui/ControlTypes.h"
 #include "platform/ui/Geometry.h"
 
 class TCanvas;
@@ -29,6 +30,12 @@ void DrawFrameControl(TCanvas& canvas, const TRect& rect, unsigned type, unsigne
 // Raised and sunken three-dimensional frames around rect.
 void DrawEdgeRaised(TCanvas& canvas, const TRect& rect);
 void DrawEdgeSunken(TCanvas& canvas, const TRect& rect);
+
+// The border of a control with a border style: none for bsNone, else sunken
+// three-dimensional edges (two pixels) with ctl3D or a one-pixel window frame.
+int ControlBorderWidth(TBorderStyle style, bool ctl3D);
+// Draws that border just inside rect.
+void DrawControlBorder(TCanvas& canvas, const TRect& rect, TBorderStyle style, bool ctl3D);
 
 // The system's check-box sheet (OBM_CHECKBOXES): four glyph columns
 // (unchecked, checked, and their pushed forms) by three rows (check box,

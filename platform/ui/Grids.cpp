@@ -796,7 +796,7 @@ void TCustomGrid::MoveRow(int FromIndex, int ToIndex)
 
 TRect TCustomGrid::NonClientInsets() const
 {
-    const int edge = FBorderStyle == bsNone ? 0 : (FCtl3D ? 2 : 1);
+    const int edge = ControlBorderWidth(FBorderStyle, FCtl3D);
     TRect ins{edge, edge, edge, edge};
     if (FVertShown)
         ins.Right += kScrollBarSize;
@@ -827,7 +827,7 @@ void TCustomGrid::CreateWnd()
 
 void TCustomGrid::UpdateScrollBars()
 {
-    const int edge = FBorderStyle == bsNone ? 0 : (FCtl3D ? 2 : 1);
+    const int edge = ControlBorderWidth(FBorderStyle, FCtl3D);
     int totalW = 0;
     for (int w : FColWidths)
         totalW += w + 1;
@@ -876,16 +876,9 @@ void TCustomGrid::BoundsChanged(bool sizeChanged)
 
 void TCustomGrid::PaintNonClient(TCanvas& Canvas)
 {
-    if (FBorderStyle != bsNone) {
-        if (FCtl3D) {
-            DrawEdgeSunken(Canvas, Rect(0, 0, FWidth, FHeight));
-        } else {
-            Canvas.Brush().SetColor(clWindowFrame);
-            Canvas.FrameRect(Rect(0, 0, FWidth, FHeight));
-        }
-    }
+    DrawControlBorder(Canvas, Rect(0, 0, FWidth, FHeight), FBorderStyle, FCtl3D);
     if (FHorzShown && FVertShown) {
-        const int edge = FBorderStyle == bsNone ? 0 : (FCtl3D ? 2 : 1);
+        const int edge = ControlBorderWidth(FBorderStyle, FCtl3D);
         Canvas.Brush().SetColor(clBtnFace);
         Canvas.FillRect(Bounds(FWidth - edge - kScrollBarSize, FHeight - edge - kScrollBarSize, kScrollBarSize,
                                kScrollBarSize));
